@@ -1,0 +1,11 @@
+# Warnings for every target of the project; -Werror where the build asks for it (CI does).
+function(marrowick_warnings target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    if(MARROWICK_WERROR)
+      target_compile_options(${target} PRIVATE -Werror)
+    endif()
+  endif()
+endfunction()

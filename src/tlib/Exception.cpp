@@ -1,0 +1,46 @@
+#include "tlib/Exception.h"
+
+#include <cstdarg>
+
+#include "tlib/WideFormat.h"
+
+namespace tlib {
+namespace {
+
+char16_t* Duplicate(const char16_t* text) {
+  int length = 0;
+  while (text[length] != 0) ++length;
+  auto* copy = new char16_t[length + 1];
+  for (int i = 0; i <= length; ++i) copy[i] = text[i];
+  return copy;
+}
+
+}  // namespace
+
+TException::TException() : message_(new char16_t[1]{0}) {}
+
+TException::TException(const char16_t* format, ...) : message_(nullptr) {
+  std::va_list arguments;
+  va_start(arguments, format);
+  int length = FormatWide(nullptr, 0, format, arguments);
+  va_end(arguments);
+  message_ = new char16_t[length + 1];
+  va_start(arguments, format);
+  FormatWide(message_, length + 1, format, arguments);
+  va_end(arguments);
+}
+
+TException::TException(const TException& other) : message_(Duplicate(other.message_)) {}
+
+TException& TException::operator=(const TException& other) {
+  if (this != &other) {
+    char16_t* copy = Duplicate(other.message_);
+    delete[] message_;
+    message_ = copy;
+  }
+  return *this;
+}
+
+TException::~TException() { delete[] message_; }
+
+}  // namespace tlib
