@@ -37,6 +37,8 @@ using HANDLE = void*;
 struct HINSTANCE__;
 using HINSTANCE = HINSTANCE__*;
 using HMODULE = HINSTANCE;
+struct HWND__;
+using HWND = HWND__*;
 
 #ifndef TRUE
 #define TRUE 1
