@@ -15,4 +15,5 @@
 #else
 #include "platform/posix/WinTypes.h"
 #include "platform/posix/WinBase.h"
+#include "platform/posix/WinGdi.h"
 #endif

@@ -37,6 +37,11 @@ using HANDLE = void*;
 struct HINSTANCE__;
 using HINSTANCE = HINSTANCE__*;
 using HMODULE = HINSTANCE;
+struct HBRUSH__;
+using HBRUSH = HBRUSH__*;
+struct HBITMAP__;
+using HBITMAP = HBITMAP__*;
+using HGDIOBJ = void*;
 struct HWND__;
 using HWND = HWND__*;
 
