@@ -1,8 +1,8 @@
 // kernel32 file calls over POSIX file descriptors (see WinBase.h).
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <cerrno>
 
 #include <algorithm>
 #include <climits>
@@ -238,7 +238,8 @@ DWORD GetFileSize(HANDLE file, LPDWORD fileSizeHigh) {
   return static_cast<DWORD>(size);
 }
 
-DWORD SetFilePointer(HANDLE file, LONG distanceToMove, PLONG distanceToMoveHigh, DWORD moveMethod) {
+DWORD SetFilePointer(HANDLE file, LONG distanceToMove, PLONG distanceToMoveHigh,
+                     DWORD moveMethod) {
   if (platform::TakeArrangedFailure("SetFilePointer")) return INVALID_SET_FILE_POINTER;
   auto* object = KernelObject::From<FileObject>(file);
   if (object == nullptr) return INVALID_SET_FILE_POINTER;
@@ -247,10 +248,10 @@ DWORD SetFilePointer(HANDLE file, LONG distanceToMove, PLONG distanceToMoveHigh,
     SetLastError(ERROR_INVALID_PARAMETER);
     return INVALID_SET_FILE_POINTER;
   }
-  std::int64_t distance =
-      distanceToMoveHigh != nullptr
-          ? (std::int64_t(*distanceToMoveHigh) << 32) | std::uint32_t(distanceToMove)
-          : std::int64_t(distanceToMove);
+  std::int64_t distance = distanceToMoveHigh != nullptr
+                              ? (std::int64_t(*distanceToMoveHigh) << 32) |
+                                    std::uint32_t(distanceToMove)
+                              : std::int64_t(distanceToMove);
   off_t position = ::lseek(object->Descriptor(), distance, whence[moveMethod]);
   if (position < 0) {
     SetLastError(errno == EINVAL ? ERROR_NEGATIVE_SEEK : platform::ErrorFromErrno(errno));
