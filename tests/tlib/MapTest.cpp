@@ -13,20 +13,15 @@ using tlib::TString;
 TEST(Map, HashesTheKeyBytes) {
   EXPECT_EQ(0u, HashKey(TString()));
   EXPECT_EQ(463u, HashKey(u"A"));  // (0 * 7 + 0x41 + 1) * 7 + 0 + 1
-  EXPECT_EQ(2166047106u, HashKey(u"Cursor"));
   const char16_t highByte[] = {0x0100};
   EXPECT_EQ(9u, HashKey(TString(1, highByte)));  // low byte 00 first (high first gives 15)
-}
 
-TEST(Map, KeysHashingAboveTwoToTheThirtyOneAreFound) {
   // "Cursor" lands in bucket 2 of 8 only with unsigned division; a signed one
   // would index before the bucket array.
-  ASSERT_EQ(2u, HashKey(u"Cursor") % 8u);
+  EXPECT_EQ(2166047106u, HashKey(u"Cursor"));
   TMap<int> sprites;
   sprites.Add(u"Cursor", 5);
-  sprites.Add(u"A", 6);
   EXPECT_EQ(5, sprites.Get(u"Cursor"));
-  EXPECT_EQ(6, sprites.Get(u"A"));
 }
 
 TEST(Map, DoublesTheBucketsAtEightyPercent) {

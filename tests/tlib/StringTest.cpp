@@ -10,7 +10,7 @@ using tlib_test::Text;
 
 namespace {
 
-// U+1F600 as its surrogate pair, between two plain letters.
+// a, U+1F600 as its surrogate pair, b.
 const char16_t smileUnits[] = {u'a', 0xD83D, 0xDE00, u'b'};
 TString Smile() { return TString(4, smileUnits); }
 
@@ -24,6 +24,7 @@ TEST(String, EmptyStringOwnsNothing) {
     ASSERT_NE(nullptr, empty.CStr());
     EXPECT_EQ(0, empty.CStr()[0]);
   }
+  EXPECT_THROWS_MESSAGE(TString(3, nullptr), u"Invalid arguments");
 }
 
 TEST(String, ConstructionCopiesExactlyLengthUnits) {
@@ -32,70 +33,49 @@ TEST(String, ConstructionCopiesExactlyLengthUnits) {
   EXPECT_EQ(u"abc", Text(text));
   EXPECT_EQ(0, text.CStr()[3]);
   EXPECT_NE(units, text.CStr());
-  EXPECT_THROWS_MESSAGE(TString(3, nullptr), u"Invalid arguments");
 }
 
-TEST(String, CopiesShareOneBuffer) {
+TEST(String, CopiesAndAssignmentsShareOneBuffer) {
   std::optional<TString> first(TString(u"abc"));
   std::optional<TString> second(*first);
-  TString third = *second;
+  TString third(u"other");
+  third = *second;
   EXPECT_EQ(first->CStr(), third.CStr());
+  EXPECT_EQ(3, third.ShareCount());
+  third = third;
   EXPECT_EQ(3, third.ShareCount());
   first.reset();
   second.reset();
   EXPECT_EQ(1, third.ShareCount());
   EXPECT_EQ(u"abc", Text(third));
-}
-
-TEST(String, AssignmentReleasesTheOldText) {
-  TString kept(u"kept");
-  TString other(u"other");
-  TString target = other;
-  target = kept;
-  EXPECT_EQ(1, other.ShareCount());
-  EXPECT_EQ(2, kept.ShareCount());
-  target = target;
-  EXPECT_EQ(2, kept.ShareCount());
-  EXPECT_EQ(u"kept", Text(target));
-  target = TString();
-  EXPECT_EQ(1, kept.ShareCount());
-  EXPECT_EQ(0, target.ShareCount());
+  third = TString();
+  EXPECT_EQ(0, third.ShareCount());
 }
 
 TEST(String, ConcatenationSharesAnOperandWhenTheOtherIsEmpty) {
   TString abc(u"abc");
-  TString emptyLeft = TString() + abc;
-  EXPECT_EQ(abc.CStr(), emptyLeft.CStr());
-  TString emptyRight = abc + TString();
-  EXPECT_EQ(abc.CStr(), emptyRight.CStr());
-  EXPECT_EQ(3, abc.ShareCount());
+  EXPECT_EQ(abc.CStr(), (TString() + abc).CStr());
+  EXPECT_EQ(abc.CStr(), (abc + TString()).CStr());
 
   TString ab(u"ab");
   TString joined = ab + TString(u"c");
   EXPECT_EQ(u"abc", Text(joined));
   EXPECT_EQ(1, joined.ShareCount());
-  EXPECT_EQ(1, ab.ShareCount());
   EXPECT_EQ(u"ab", Text(ab));
   EXPECT_EQ(u"Data\\Frog.bmp", Text(TString(u"Data\\") + (TString(u"Frog") + u".bmp")));
-}
 
-TEST(String, AppendLeavesOtherSharersAlone) {
-  TString text(u"Road");
-  TString sharer = text;
-  text.Append(u"10");
-  EXPECT_EQ(u"Road10", Text(text));
-  EXPECT_EQ(u"Road", Text(sharer));
-  EXPECT_EQ(1, sharer.ShareCount());
+  TString sharer = ab;
+  ab.Append(u"10");
+  EXPECT_EQ(u"ab10", Text(ab));
+  EXPECT_EQ(u"ab", Text(sharer));
 }
 
 TEST(String, EqualityComparesUnits) {
   TString abc(u"abc");
   EXPECT_TRUE(abc == TString(u"abc"));
-  EXPECT_TRUE(abc == TString(abc));
   EXPECT_TRUE(TString() == TString(0, u"x"));
   EXPECT_FALSE(abc == TString(u"ab"));
   EXPECT_FALSE(TString(u"ab") == abc);
-  EXPECT_FALSE(abc == TString(u"abd"));
   EXPECT_TRUE(abc != TString(u"ABC"));
   EXPECT_FALSE(abc != TString(u"abc"));
 }
@@ -103,12 +83,8 @@ TEST(String, EqualityComparesUnits) {
 TEST(String, FormatAndDecimalText) {
   EXPECT_EQ(u"0", Text(TString::Format(u"%d", 0)));
   EXPECT_EQ(u"-7", Text(TString::Format(u"%d", -7)));
-  EXPECT_EQ(u"Digit3", Text(TString::Format(u"Digit%d", 3)));
-  TString formatted = TString::Format(u"%d (0x%08x)", 87, 87);
-  EXPECT_EQ(u"87 (0x00000057)", Text(formatted));
-  EXPECT_EQ(1, formatted.ShareCount());
+  EXPECT_EQ(u"87 (0x00000057)", Text(TString::Format(u"%d (0x%08x)", 87, 87)));
   EXPECT_EQ(u"-2147483648", Text(TString::FromInt(-2147483647 - 1)));
-  EXPECT_EQ(u"905", Text(TString::FromInt(905)));
 }
 
 TEST(String, IterationDecodesSurrogatePairs) {
@@ -123,39 +99,30 @@ TEST(String, IterationDecodesSurrogatePairs) {
   EXPECT_EQ(u"013", starts);
   EXPECT_THROWS_MESSAGE(text.CodePointAt(4), u"Invalid iterator");
   EXPECT_THROWS_MESSAGE(text.CodePointAt(-1), u"Invalid iterator");
-}
 
-TEST(String, IterationRejectsBrokenPairs) {
-  const char16_t loneLow[] = {0xDE00, u'a'};
-  const char16_t trailingHigh[] = {u'a', 0xD83D};
-  const char16_t highThenLetter[] = {0xD83D, u'a'};
-  TString low(2, loneLow), high(2, trailingHigh), broken(2, highThenLetter);
-  int i = 0;
-  EXPECT_THROWS_MESSAGE(low.CodePointAt(0), u"Invalid string data");
-  EXPECT_THROWS_MESSAGE(low.Advance(i), u"Invalid string data");
-  EXPECT_THROWS_MESSAGE(high.CodePointAt(1), u"Invalid string data");
-  i = 1;
-  EXPECT_THROWS_MESSAGE(high.Advance(i), u"Invalid string data");
-  EXPECT_THROWS_MESSAGE(broken.CodePointAt(0), u"Invalid string data");
-  i = 2;
-  EXPECT_THROWS_MESSAGE(high.Advance(i), u"Invalid iterator");
-}
-
-TEST(String, SteppingBack) {
-  TString text = Smile();
-  int i = 4;
-  text.StepBack(i);
-  EXPECT_EQ(3, i);
-  text.StepBack(i);
-  EXPECT_EQ(1, i);
-  text.StepBack(i);
-  EXPECT_EQ(0, i);
-  EXPECT_THROWS_MESSAGE(text.StepBack(i), u"Invalid iterator");
+  int back = 4;
+  for (int expected : {3, 1, 0}) {
+    text.StepBack(back);
+    EXPECT_EQ(expected, back);
+  }
+  EXPECT_THROWS_MESSAGE(text.StepBack(back), u"Invalid iterator");
   EXPECT_EQ(1, TString(3, smileUnits).LastCodePointStart());
-  EXPECT_EQ(0, TString(u"x").LastCodePointStart());
   EXPECT_EQ(-1, TString().LastCodePointStart());
-  EXPECT_THROWS_MESSAGE(TString(2, smileUnits).LastCodePointStart(), u"Invalid string data");
-  EXPECT_THROWS_MESSAGE(TString(1, smileUnits + 2).LastCodePointStart(), u"Invalid string data");
+}
+
+TEST(String, DecodingRejectsBrokenPairs) {
+  TString loneLow(1, smileUnits + 2), trailingHigh(2, smileUnits);
+  const char16_t highThenLetter[] = {0xD83D, u'a'};
+  int i = 0, last = 1;
+  EXPECT_THROWS_MESSAGE(loneLow.CodePointAt(0), u"Invalid string data");
+  EXPECT_THROWS_MESSAGE(loneLow.Advance(i), u"Invalid string data");
+  EXPECT_THROWS_MESSAGE(trailingHigh.CodePointAt(1), u"Invalid string data");
+  EXPECT_THROWS_MESSAGE(trailingHigh.Advance(last), u"Invalid string data");
+  EXPECT_THROWS_MESSAGE(TString(2, highThenLetter).CodePointAt(0), u"Invalid string data");
+  EXPECT_THROWS_MESSAGE(trailingHigh.LastCodePointStart(), u"Invalid string data");
+  EXPECT_THROWS_MESSAGE(loneLow.LastCodePointStart(), u"Invalid string data");
+  EXPECT_THROWS_MESSAGE(trailingHigh.CodePointCount(), u"Invalid string data");
+  EXPECT_THROWS_MESSAGE(trailingHigh.FindLastCodePoint(u'a'), u"Invalid string data");
 }
 
 TEST(String, RepeatedCodePoints) {
@@ -167,10 +134,9 @@ TEST(String, RepeatedCodePoints) {
   EXPECT_THROWS_MESSAGE(TString::Repeat(u'x', -1), u"Invalid count");
 }
 
-TEST(String, CountsAndPositionsInCodePoints) {
+TEST(String, PositionsCountCodePoints) {
   TString text = Smile();
   EXPECT_EQ(3, text.CodePointCount());
-  EXPECT_EQ(0, TString().CodePointCount());
   EXPECT_EQ(0x1F600, text.CodePointAtPosition(1));
   EXPECT_EQ(u'b', text.CodePointAtPosition(2));
   EXPECT_THROWS_MESSAGE(text.CodePointAtPosition(3), u"Invalid index");
@@ -187,33 +153,25 @@ TEST(String, CountsAndPositionsInCodePoints) {
   EXPECT_THROWS_MESSAGE(text.UnitsSpanned(5, 0), u"Invalid start pos");
   EXPECT_THROWS_MESSAGE(text.UnitsSpanned(3, 2), u"Invalid length");
   EXPECT_THROWS_MESSAGE(text.UnitsSpanned(2, 1), u"Invalid string data");
-
-  const char16_t broken[] = {u'a', 0xDE00};
-  EXPECT_THROWS_MESSAGE(TString(2, broken).CodePointCount(), u"Invalid string data");
 }
 
 TEST(String, TailsAndSubstrings) {
   TString text = Smile();
   EXPECT_EQ(u"\U0001F600b", Text(text.Tail(1)));
-  EXPECT_EQ(text.CStr(), text.Tail(0).CStr());
   EXPECT_EQ(0, text.Tail(3).Length());
   EXPECT_THROWS_MESSAGE(text.Tail(4), u"Index out of range");
 
   EXPECT_EQ(u"a\U0001F600", Text(text.Substring(0, 2)));
   EXPECT_EQ(u"b", Text(text.Substring(2, 1)));
-  EXPECT_EQ(0, text.Substring(3, 0).Length());
   EXPECT_THROWS_MESSAGE(text.Substring(-1, 1), u"Invalid arguments");
   EXPECT_THROWS_MESSAGE(text.Substring(0, -1), u"Invalid arguments");
   EXPECT_THROWS_MESSAGE(text.Substring(0, 5), u"Substring length cannot exceed string length");
   EXPECT_THROWS_MESSAGE(text.Substring(2, 2), u"Invalid length");
-  EXPECT_THROWS_MESSAGE(text.Substring(4, 0), u"Index out of range");
 }
 
 TEST(String, FindingTextAndCodePoints) {
   TString text = Smile() + u"ab";  // a, U+1F600, b, a, b
   EXPECT_EQ(2, text.Find(u"ba"));
-  EXPECT_EQ(3, text.Find(u"ab"));
-  EXPECT_EQ(0, text.Find(u"a"));
   EXPECT_EQ(3, text.Find(u"a", 1));
   EXPECT_EQ(-1, text.Find(u"abc"));
   EXPECT_EQ(-1, text.Find(u"b", 5));
@@ -224,12 +182,7 @@ TEST(String, FindingTextAndCodePoints) {
   EXPECT_EQ(4, text.FindCodePoint(u'b', 3));
   EXPECT_EQ(-1, text.FindCodePoint(u'z'));
   EXPECT_EQ(4, text.FindLastCodePoint(u'b'));
-  EXPECT_EQ(1, text.FindLastCodePoint(0x1F600));
   EXPECT_EQ(-1, TString().FindLastCodePoint(u'b'));
-
-  const char16_t broken[] = {u'a', 0xD83D, u'b'};
-  EXPECT_THROWS_MESSAGE(TString(3, broken).FindCodePoint(u'b'), u"Invalid string data");
-  EXPECT_THROWS_MESSAGE(TString(3, broken).FindLastCodePoint(u'a'), u"Invalid string data");
 }
 
 TEST(String, CharacterClasses) {
@@ -237,11 +190,10 @@ TEST(String, CharacterClasses) {
   EXPECT_FALSE(TString::IsLetter(u'7'));
   EXPECT_TRUE(TString::IsLetterOrDigit(u'7'));
   EXPECT_FALSE(TString::IsLetterOrDigit(u'_'));
-  EXPECT_TRUE(TString::IsWhiteSpace(u' '));
   EXPECT_TRUE(TString::IsWhiteSpace(u'\t'));
   EXPECT_FALSE(TString::IsWhiteSpace(u'x'));
   EXPECT_FALSE(TString::IsLetter(0x10400));  // a letter, but beyond 16 bits
   for (int invalid : {-1, 0xD800, 0xDFFF, 0x110000}) {
-    EXPECT_THROWS_MESSAGE(TString::IsLetter(invalid), u"Invalid character code");
+    EXPECT_THROWS_MESSAGE(TString::IsWhiteSpace(invalid), u"Invalid character code");
   }
 }
