@@ -16,4 +16,7 @@
 #include "platform/posix/WinTypes.h"
 #include "platform/posix/WinBase.h"
 #include "platform/posix/WinGdi.h"
+#include "platform/posix/WinThreads.h"
+#include "platform/posix/WinUser.h"
+#include "platform/posix/CommCtrl.h"
 #endif
