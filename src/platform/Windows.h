@@ -16,4 +16,5 @@
 #include "platform/posix/WinTypes.h"
 #include "platform/posix/WinBase.h"
 #include "platform/posix/WinGdi.h"
+#include "platform/posix/MMSystem.h"
 #endif
