@@ -19,4 +19,5 @@
 #include "platform/posix/WinThreads.h"
 #include "platform/posix/WinUser.h"
 #include "platform/posix/CommCtrl.h"
+#include "platform/posix/MMSystem.h"
 #endif
