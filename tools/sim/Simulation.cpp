@@ -1,9 +1,10 @@
 #include "Simulation.h"
 
 #include "TraceFormat.h"
+#include "UsageError.h"
 
 CSimulation::CSimulation(std::uint32_t seed, std::vector<InputEvent> events)
-    : host_(seed), game_(std::make_unique<CGame>(&host_)), events_(std::move(events)) {}
+    : random_(seed), host_(random_), game_(std::make_unique<CGame>(&host_)), events_(std::move(events)) {}
 
 void CSimulation::ApplyEventsOf(int tick) {
   for (; nextEvent_ < events_.size() && events_[nextEvent_].tick == tick; ++nextEvent_) {
@@ -41,4 +42,17 @@ void RunSimulation(const SimOptions& options, const std::vector<InputEvent>& eve
     }
   }
   out << FormatResult(simulation.Host().Result(), simulation.TicksRun()) << '\n';
+}
+
+int RunCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors) {
+  try {
+    const SimOptions options = ParseCommandLine(arguments);
+    std::vector<InputEvent> events;
+    if (options.inputPath) events = LoadInputScript(*options.inputPath);
+    RunSimulation(options, events, out);
+  } catch (const CUsageError& error) {
+    errors << "marrowick-sim: " << error.what() << '\n' << UsageText() << '\n';
+    return 2;
+  }
+  return 0;
 }

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <memory>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "CommandLine.h"
 #include "InputScript.h"
+#include "SeededStuff.h"
 #include "SimulationHost.h"
 #include "game/Game.h"
 
@@ -29,6 +31,7 @@ class CSimulation {
  private:
   void ApplyEventsOf(int tick);
 
+  CSeededStuff random_;
   CSimulationHost host_;
   std::unique_ptr<CGame> game_;
   std::vector<InputEvent> events_;
@@ -44,3 +47,8 @@ class CSimulation {
 // tick if wanted, and the result line last.
 void RunSimulation(const SimOptions& options, const std::vector<InputEvent>& events,
                    std::ostream& out);
+
+// The whole tool: parses the arguments (after the program name), reads the
+// input script and runs. Returns the exit status: 0 after a completed run,
+// 2 with a message on `errors` for bad arguments or a bad script.
+int RunCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors);

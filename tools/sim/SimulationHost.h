@@ -1,6 +1,6 @@
-// The program around a simulated game: the seeded generator, resources that
-// are only names, sounds that are recorded instead of played, and a result
-// that is kept for the simulator to print.
+// The program around a simulated game: a random source, resources that are
+// only names, sounds that are recorded instead of played, and a result that is
+// kept for the simulator to print.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "game/GameHost.h"
-#include "tlib/Random.h"
 
 struct GameResult {
   int saved;
@@ -19,7 +18,8 @@ struct GameResult {
 
 class CSimulationHost final : public IGameHost {
  public:
-  explicit CSimulationHost(std::uint32_t seed) : random_(seed) {}
+  // Draws come from `random`, which must outlive the host.
+  explicit CSimulationHost(tlib::IStuff& random) : random_(random) {}
   CSimulationHost(const CSimulationHost&) = delete;
   CSimulationHost& operator=(const CSimulationHost&) = delete;
 
@@ -47,7 +47,7 @@ class CSimulationHost final : public IGameHost {
  private:
   std::uint8_t* ResourceNamed(const tlib::TString& name);
 
-  tlib::TRandom random_;
+  tlib::IStuff& random_;
   // One byte per resource, whose address stands for it; a deque keeps the
   // addresses stable as resources are added.
   std::deque<std::uint8_t> resources_;
