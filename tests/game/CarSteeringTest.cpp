@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "GameScenario.h"
-#include "ThrownMessage.h"
 #include "game/Game.h"
+#include "tlib/ThrowsMessage.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ TEST(CarSteering, ExitChoiceCountsOpenExitsEastSouthWestNorth) {
   ASSERT_EQ(before + 1, stuff.Draws().size());  // one draw even for a single exit
   EXPECT_EQ(0, stuff.Draws().back().max);
 
-  EXPECT_EQ(u"Invalid random arguments", ThrownMessage([&] { game.ChooseExit(CellExits{}); }));
+  EXPECT_THROWS_MESSAGE(game.ChooseExit(CellExits{}), u"Invalid random arguments");
   EXPECT_EQ(before + 1, stuff.Draws().size());
 }
 

@@ -51,15 +51,6 @@ TEST(Matrix4, DefaultHasOnlyTheLastDiagonalElement) {
   EXPECT_EQ(1.0, identity[2][2]);
 }
 
-TEST(Matrix4, ElementsCanBeWrittenOneByOne) {
-  Matrix4 matrix;
-  matrix[2][3] = 1;
-  matrix[3][2] = -2.5;
-  EXPECT_EQ(1.0, matrix.m[2][3]);
-  EXPECT_EQ(-2.5, matrix.m[3][2]);
-  EXPECT_EQ(1.0, matrix[3][3]);
-}
-
 TEST(Matrix4, TranslationMovesPointsButNotDirections) {
   const Matrix4 translation = Matrix4::Translation({3, 4, 5});
   ExpectPointNear({4, 5, 6, 1}, Transform({1, 1, 1, 1}, translation));

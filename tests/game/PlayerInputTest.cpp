@@ -58,18 +58,6 @@ TEST(PlayerInput, CursorMapsTheViewOntoCells) {
   EXPECT_EQ(41, game.CursorRow());
 }
 
-TEST(PlayerInput, CursorFollowsTheZoom) {
-  CGameScenario scenario({}, {});
-  CGame& game = scenario.Game();
-  scenario.SetMouse(900, 384);
-  scenario.Tick();
-  const int restingColumn = game.CursorColumn();
-  game.ZoomOut();
-  game.ZoomOut();
-  scenario.Tick();
-  EXPECT_GT(game.CursorColumn(), restingColumn);
-}
-
 TEST(PlayerInput, CursorJustBeyondTheLeftEdgeStillFindsColumnZero) {
   CGameScenario scenario({}, {});
   CGame& game = scenario.Game();

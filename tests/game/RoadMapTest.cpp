@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedStuff.h"
-#include "ThrownMessage.h"
 #include "game/RoadMap.h"
+#include "tlib/ThrowsMessage.h"
 
 namespace {
 
@@ -21,8 +21,8 @@ TEST(RoadMap, AcceptsOnlyOddPositiveSizes) {
   EXPECT_NO_THROW(CRoadMap(65, 65));
   EXPECT_NO_THROW(CRoadMap(1, 1));
   for (int bad : {64, 0, -1}) {
-    EXPECT_EQ(u"Invalid roadmap size", ThrownMessage([&] { CRoadMap(bad, 65); }));
-    EXPECT_EQ(u"Invalid roadmap size", ThrownMessage([&] { CRoadMap(65, bad); }));
+    EXPECT_THROWS_MESSAGE(CRoadMap(bad, 65), u"Invalid roadmap size");
+    EXPECT_THROWS_MESSAGE(CRoadMap(65, bad), u"Invalid roadmap size");
   }
   CRoadMap empty(3, 5);
   for (int row = 0; row < 5; ++row) {
@@ -32,13 +32,13 @@ TEST(RoadMap, AcceptsOnlyOddPositiveSizes) {
 
 TEST(RoadMap, RejectsCellsOutsideTheMapAndBadLinkValues) {
   CRoadMap map(65, 65);
-  EXPECT_EQ(u"Invalid arguments", ThrownMessage([&] { map.GetCell(65, 0); }));
-  EXPECT_EQ(u"Invalid arguments", ThrownMessage([&] { map.GetCell(0, -1); }));
-  EXPECT_EQ(u"Invalid arguments", ThrownMessage([&] { map.SetLinks(-1, 0, 1, 1, 1, 1); }));
-  EXPECT_EQ(u"Invalid arguments", ThrownMessage([&] { map.SetLinks(0, 65, 1, 1, 1, 1); }));
-  EXPECT_EQ(u"Invalid arguments", ThrownMessage([&] { map.SetLinks(1, 1, 1, 1, 1, 2); }));
-  EXPECT_EQ(u"Invalid arguments", ThrownMessage([&] { map.SetLinks(0, 0, 2, -1, -1, -1); }));
-  EXPECT_EQ(u"Invalid arguments", ThrownMessage([&] { map.SetLinks(1, 1, 1, -2, 1, 1); }));
+  EXPECT_THROWS_MESSAGE(map.GetCell(65, 0), u"Invalid arguments");
+  EXPECT_THROWS_MESSAGE(map.GetCell(0, -1), u"Invalid arguments");
+  EXPECT_THROWS_MESSAGE(map.SetLinks(-1, 0, 1, 1, 1, 1), u"Invalid arguments");
+  EXPECT_THROWS_MESSAGE(map.SetLinks(0, 65, 1, 1, 1, 1), u"Invalid arguments");
+  EXPECT_THROWS_MESSAGE(map.SetLinks(1, 1, 1, 1, 1, 2), u"Invalid arguments");
+  EXPECT_THROWS_MESSAGE(map.SetLinks(0, 0, 2, -1, -1, -1), u"Invalid arguments");
+  EXPECT_THROWS_MESSAGE(map.SetLinks(1, 1, 1, -2, 1, 1), u"Invalid arguments");
   // A bad value late in the list changes none of the earlier flags either.
   EXPECT_EQ(0, Flags(map, 1, 1));
   EXPECT_EQ(0, Flags(map, 0, 1));
