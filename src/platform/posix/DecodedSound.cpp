@@ -27,6 +27,8 @@ struct AudioStreamRelease {
   void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
 };
 
+using AudioStream = std::unique_ptr<SDL_AudioStream, AudioStreamRelease>;
+
 struct LoadedWave {
   SDL_AudioSpec spec{};
   std::unique_ptr<Uint8, WaveBufferRelease> buffer;
@@ -79,8 +81,6 @@ bool FitsTheLimits(const LoadedWave& wave) {
   return wave.length <= INT_MAX && OutputFrameCount(wave) <= maxOutputFrames;
 }
 
-using AudioStream = std::unique_ptr<SDL_AudioStream, AudioStreamRelease>;
-
 // Hands the whole frames of the wave to the stream. SDL's reader can leave a partial frame at
 // the end of a cut-off data chunk, and the stream takes whole frames only. The last frame goes
 // in on its own: SDL 2's stream flushes the frames its resampler holds back only when its
@@ -90,13 +90,14 @@ bool PutWholeFrames(SDL_AudioStream* stream, const LoadedWave& wave) {
   const int frameSize = wave.FrameSize();
   const int frames = static_cast<int>(wave.FrameCount());
   if (frames == 0) return true;
-  const Uint8* lastFrame = wave.buffer.get() + (frames - 1) * frameSize;
-  return (frames == 1 ||
-          SDL_AudioStreamPut(stream, wave.buffer.get(), (frames - 1) * frameSize) == 0) &&
-         SDL_AudioStreamPut(stream, lastFrame, frameSize) == 0;
+  const int leadingBytes = (frames - 1) * frameSize;
+  if (leadingBytes > 0 && SDL_AudioStreamPut(stream, wave.buffer.get(), leadingBytes) != 0) {
+    return false;
+  }
+  return SDL_AudioStreamPut(stream, wave.buffer.get() + leadingBytes, frameSize) == 0;
 }
 
-// False when SDL cannot convert the format (SDL's own error is not the program's concern).
+// False when SDL cannot convert the format, such as a channel count it has no layout for.
 bool ConvertToOutput(const LoadedWave& wave, std::vector<std::int16_t>& samples) {
   AudioStream stream(SDL_NewAudioStream(wave.spec.format, wave.spec.channels, wave.spec.freq,
                                         AUDIO_S16SYS, DecodedSound::outputChannels,
