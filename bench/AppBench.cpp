@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "SeededStuff.h"
 #include "SimulationHost.h"
 #include "app/Application.h"
 #include "game/Game.h"
@@ -67,7 +68,8 @@ void PressEnter() {
 // A seed whose game, with the mouse at rest, outlasts `ticks` ticks.
 std::uint32_t SeedOfAGameLonger(int ticks) {
   for (std::uint32_t seed = 1;; ++seed) {
-    CSimulationHost host(seed);
+    CSeededStuff random(seed);
+    CSimulationHost host(random);
     CGame game(&host);
     int tick = 0;
     for (; tick < ticks && !host.Result(); ++tick) game.Update();

@@ -5,13 +5,13 @@
 #include <cstring>
 #include <filesystem>
 
-#include "../tlib/ThrowsMessage.h"
 #include "ScratchFolder.h"
 #include "app/Application.h"
 #include "app/MainFormHandler.h"
 #include "platform/HeadlessControls.h"
 #include "platform/HeadlessSound.h"
 #include "sound/WaveFile.h"
+#include "tlib/ThrowsMessage.h"
 
 namespace fs = std::filesystem;
 

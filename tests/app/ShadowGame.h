@@ -7,12 +7,15 @@
 #include <cstdint>
 #include <memory>
 
+#include "SeededStuff.h"
 #include "SimulationHost.h"
 #include "game/Game.h"
 
 class ShadowGame {
  public:
-  explicit ShadowGame(std::uint32_t seed) : host_(seed) {}
+  explicit ShadowGame(std::uint32_t seed) : random_(seed), host_(random_) {}
+  ShadowGame(const ShadowGame&) = delete;
+  ShadowGame& operator=(const ShadowGame&) = delete;
 
   // What Enter does on the title screen.
   void Start() {
@@ -34,6 +37,7 @@ class ShadowGame {
   const CSimulationHost& Host() const { return host_; }
 
  private:
+  CSeededStuff random_;
   CSimulationHost host_;
   std::unique_ptr<CGame> game_;
   int reportsBefore_ = 0;
