@@ -9,6 +9,7 @@
 #include "FrameChecks.h"
 #include "Player.h"
 #include "ScratchFolder.h"
+#include "StoredResult.h"
 #include "platform/HeadlessControls.h"
 #include "platform/HeadlessSound.h"
 #include "render/Sprite.h"
@@ -139,16 +140,6 @@ testing::AssertionResult ShowsBestResult(const PresentedFrame& frame, int saved,
 
 testing::AssertionResult ShowsTitleScreen(const PresentedFrame& frame) {
   return ShowsSprite(frame, *Picture(u"Title"), 512, 384, 0.5, 0.5);
-}
-
-std::vector<std::uint8_t> StoredResult(int saved, int splatted) {
-  std::vector<std::uint8_t> bytes;
-  for (int value : {saved, splatted}) {
-    for (int shift = 0; shift < 32; shift += 8) {
-      bytes.push_back(static_cast<std::uint8_t>(static_cast<unsigned>(value) >> shift));
-    }
-  }
-  return bytes;
 }
 
 class Application : public testing::Test {

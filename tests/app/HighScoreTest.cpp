@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "ScratchFolder.h"
+#include "StoredResult.h"
 #include "app/HighScore.h"
 #include "platform/TestControls.h"
 #include "platform/Windows.h"
@@ -12,16 +13,6 @@ namespace fs = std::filesystem;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-// The stored file: saved, then splatted, 32-bit little-endian.
-Bytes Stored(int saved, int splatted) {
-  Bytes bytes;
-  for (int value : {saved, splatted}) {
-    for (int shift = 0; shift < 32; shift += 8)
-      bytes.push_back(std::uint8_t(unsigned(value) >> shift));
-  }
-  return bytes;
-}
 
 class HighScore : public testing::Test {
  protected:
@@ -54,65 +45,65 @@ TEST_F(HighScore, WithoutAFileTheFirstResultBecomesTheBestAndIsStored) {
   EXPECT_EQ(none, Best());
   highScore_.Report(0, 100);
   EXPECT_EQ(std::make_pair(0, 100), Best());
-  EXPECT_EQ(Stored(0, 100), FileNow());
+  EXPECT_EQ(StoredResult(0, 100), FileNow());
   EXPECT_FALSE(fs::exists("Highscore.dat.new"));
 }
 
 TEST_F(HighScore, AShortFileMeansNoBestResultAndIsOverwritten) {
   for (std::size_t length = 0; length < 8; ++length) {
-    Bytes shortFile = Stored(40, 2);
+    Bytes shortFile = StoredResult(40, 2);
     shortFile.resize(length);
     StartWith(shortFile);
     EXPECT_EQ(none, Best()) << length << " bytes";
   }
   highScore_.Report(3, 97);
-  EXPECT_EQ(Stored(3, 97), FileNow());
+  EXPECT_EQ(StoredResult(3, 97), FileNow());
 }
 
 TEST_F(HighScore, ALongerFileGivesItsFirstEightBytes) {
-  Bytes longFile = Stored(12, -5);
+  Bytes longFile = StoredResult(12, -5);
   longFile.insert(longFile.end(), {1, 2, 3, 4, 5});
   StartWith(longFile);
   EXPECT_EQ(std::make_pair(12, -5), Best());
 }
 
 TEST_F(HighScore, OnlyStrictlyMoreSavedFrogsReplaceTheBest) {
-  StartWith(Stored(12, 30));
+  StartWith(StoredResult(12, 30));
   highScore_.Report(12, 0);
   highScore_.Report(11, 0);
   EXPECT_EQ(std::make_pair(12, 30), Best());
-  EXPECT_EQ(Stored(12, 30), FileNow());
+  EXPECT_EQ(StoredResult(12, 30), FileNow());
 
   highScore_.Report(13, 87);
   EXPECT_EQ(std::make_pair(13, 87), Best());
-  EXPECT_EQ(Stored(13, 87), FileNow());
+  EXPECT_EQ(StoredResult(13, 87), FileNow());
 }
 
 TEST_F(HighScore, AFileThatCannotBeReplacedKeepsTheNewBestInMemory) {
-  StartWith(Stored(5, 95));
+  StartWith(StoredResult(5, 95));
   fs::permissions("Highscore.dat", fs::perms::owner_read | fs::perms::group_read);
   highScore_.Report(6, 94);
   EXPECT_EQ(std::make_pair(6, 94), Best());
-  EXPECT_EQ(Stored(5, 95), FileNow());
+  EXPECT_EQ(StoredResult(5, 95), FileNow());
   EXPECT_FALSE(fs::exists("Highscore.dat.new"));
 }
 
 TEST_F(HighScore, AFailedWriteLeavesTheStoredBestAsItWas) {
-  StartWith(Stored(5, 95));
+  StartWith(StoredResult(5, 95));
   for (const char* call : {"CreateFileW", "WriteFile", "CloseHandle", "MoveFileExW"}) {
     platform_test::FailCall(call, ERROR_DISK_FULL);
     int saved = Best().first + 1;
     highScore_.Report(saved, 0);
     EXPECT_EQ(std::make_pair(saved, 0), Best()) << call;
-    EXPECT_EQ(Stored(5, 95), FileNow()) << call;
+    EXPECT_EQ(StoredResult(5, 95), FileNow()) << call;
     EXPECT_FALSE(fs::exists("Highscore.dat.new")) << call;
   }
   highScore_.Report(50, 50);  // the next new best is stored again
-  EXPECT_EQ(Stored(50, 50), FileNow());
+  EXPECT_EQ(StoredResult(50, 50), FileNow());
 }
 
 TEST_F(HighScore, AnUnreadableFileMeansNoBestResult) {
-  StartWith(Stored(7, 7));
+  StartWith(StoredResult(7, 7));
   for (const char* call : {"CreateFileW", "ReadFile", "CloseHandle"}) {
     platform_test::FailCall(call, ERROR_READ_FAULT);
     highScore_.Load();
