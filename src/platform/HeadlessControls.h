@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "platform/Windows.h"
+#include "platform/posix/InputEvents.h"
 
 namespace platform_test {
 
@@ -31,7 +32,7 @@ void InjectKeyUp(int virtualKey);
 // WM_CHAR with one UTF-16 unit.
 void InjectChar(char16_t character);
 
-enum class MouseButton { Left, Right };
+using platform::MouseButton;
 
 // WM_MOUSEMOVE at a point of the input window's client area; the polled cursor
 // (GetCursorPos) moves there too.

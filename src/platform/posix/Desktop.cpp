@@ -1,0 +1,40 @@
+#include "platform/posix/Desktop.h"
+
+#include "platform/posix/InputState.h"
+#include "platform/posix/MessageQueue.h"
+#include "platform/posix/WinBase.h"
+#include "platform/posix/WindowClassTable.h"
+#include "platform/posix/WindowSystem.h"
+#include "platform/posix/WindowTable.h"
+
+namespace platform {
+
+LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  std::optional<Window> target = WindowTable::Instance().Find(window);
+  if (!target) return 0;
+  return target->procedure(window, message, wParam, lParam);
+}
+
+bool QueueForWindow(const MSG& message, QueueKind kind) {
+  std::optional<Window> target = WindowTable::Instance().Find(message.hwnd);
+  if (!target) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return false;
+  }
+  if (kind == QueueKind::Posted) {
+    target->queue->Post(message);
+  } else {
+    target->queue->PostInput(message);
+  }
+  MarrowickWindowSystem().Wake(*target->queue);
+  return true;
+}
+
+void ResetDesktop() {
+  WindowTable::Instance().Clear();
+  WindowClassTable::Instance().Clear();
+  MessageQueue::ClearAll();
+  InputState::Instance().Clear();
+}
+
+}  // namespace platform
