@@ -30,6 +30,16 @@ bool QueueForWindow(const MSG& message, QueueKind kind) {
   return true;
 }
 
+void PlaceClientArea(HWND window, POINT topLeft) {
+  WindowTable::Instance().Update(window, [&](Window& moved) {
+    RECT client = moved.ClientArea();
+    LONG dx = topLeft.x - client.left;
+    LONG dy = topLeft.y - client.top;
+    moved.outer = RECT{moved.outer.left + dx, moved.outer.top + dy, moved.outer.right + dx,
+                       moved.outer.bottom + dy};
+  });
+}
+
 void ResetDesktop() {
   WindowTable::Instance().Clear();
   WindowClassTable::Instance().Clear();

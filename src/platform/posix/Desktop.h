@@ -15,6 +15,10 @@ enum class QueueKind { Posted, Input };
 // false (with ERROR_INVALID_WINDOW_HANDLE) when the window is gone.
 bool QueueForWindow(const MSG& message, QueueKind kind);
 
+// The window system moved a window: its client area's top-left corner is now
+// at `topLeft` on the screen.
+void PlaceClientArea(HWND window, POINT topLeft);
+
 // Forgets every window, window class, timer, queued message and input state,
 // without calling any window procedure.
 void ResetDesktop();

@@ -30,6 +30,7 @@ class MessageQueue {
   // Empties the queues of every thread and drops their timers.
   static void ClearAll();
 
+  std::thread::id Owner() const { return owner_; }
   bool IsOwnedByThisThread() const { return owner_ == std::this_thread::get_id(); }
 
   void Post(const MSG& message);
