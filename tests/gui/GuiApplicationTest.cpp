@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ThrownMessage.h"
 #include "gui/GuiApplication.h"
 #include "gui/MessageHandler.h"
 #include "gui/Window.h"
@@ -45,8 +46,6 @@ std::u16string WindowText(HWND window) {
   return text;
 }
 
-std::u16string MessageOf(const tlib::TException& error) { return error.Message(); }
-
 class GuiApplicationTest : public HeadlessFixture {
  protected:
   void SetUp() override {
@@ -84,12 +83,7 @@ TEST_F(GuiApplicationTest, EveryWindowGetsAClassNamedByItsNumber) {
 
 TEST_F(GuiApplicationTest, AFailedRegistrationUsesUpItsNumber) {
   platform_test::FailCall("RegisterClassExW", ERROR_NOT_ENOUGH_MEMORY);
-  try {
-    MakeWindow();
-    FAIL() << "no exception";
-  } catch (const tlib::TException& error) {
-    EXPECT_EQ(MessageOf(error), u"RegisterClassEx() failed");
-  }
+  EXPECT_EQ(ThrownMessage([&] { MakeWindow(); }), u"RegisterClassEx() failed");
 
   CWindow* window = MakeWindow();
   EXPECT_EQ(ClassName(window->GetHandle()), u"1");
@@ -168,35 +162,21 @@ TEST_F(GuiApplicationTest, ShowHidesAgain) {
 
 TEST_F(GuiApplicationTest, AFailedCreationReportsTheErrorCode) {
   platform_test::FailCall("CreateWindowExW", ERROR_CANNOT_FIND_WND_CLASS);
-  try {
-    MakeWindow();
-    FAIL() << "no exception";
-  } catch (const tlib::TException& error) {
-    EXPECT_EQ(MessageOf(error), u"CreateWindowEx() failed: 1407 (0x0000057f)");
-  }
+  EXPECT_EQ(ThrownMessage([&] { MakeWindow(); }), u"CreateWindowEx() failed: 1407 (0x0000057f)");
   EXPECT_EQ(platform_test::InputWindow(), nullptr);
 }
 
 TEST_F(GuiApplicationTest, AFailedUserDataStoreEndsTheCreation) {
   platform_test::FailCall("SetWindowLongPtrW", ERROR_ACCESS_DENIED);
-  try {
-    MakeWindow();
-    FAIL() << "no exception";
-  } catch (const tlib::TException& error) {
-    EXPECT_EQ(MessageOf(error), u"SetWindowLongPtr() failed");
-  }
+  EXPECT_EQ(ThrownMessage([&] { MakeWindow(); }), u"SetWindowLongPtr() failed");
   EXPECT_EQ(platform_test::InputWindow(), nullptr);
 }
 
 TEST_F(GuiApplicationTest, AFailedUserDataReadIsReported) {
   CWindow* window = MakeWindow();
   platform_test::FailCall("GetWindowLongPtrW", ERROR_ACCESS_DENIED);
-  try {
-    CorvelGUI::WindowProc(window->GetHandle(), WM_USER, 0, 0);
-    FAIL() << "no exception";
-  } catch (const tlib::TException& error) {
-    EXPECT_EQ(MessageOf(error), u"GetWindowLongPtr() failed");
-  }
+  EXPECT_EQ(ThrownMessage([&] { CorvelGUI::WindowProc(window->GetHandle(), WM_USER, 0, 0); }),
+            u"GetWindowLongPtr() failed");
   DestroyWindow(window->GetHandle());
 }
 
@@ -253,12 +233,8 @@ TEST_F(GuiApplicationTest, TheProgramsWindowHasExactlyTheClientAreaAskedFor) {
 TEST(GuiApplication, AFailedCommonControlsStartIsReported) {
   platform_test::ResetHeadless();
   platform_test::FailCall("InitCommonControlsEx", ERROR_INVALID_PARAMETER);
-  try {
-    CGuiApplication application(nullptr);
-    FAIL() << "no exception";
-  } catch (const tlib::TException& error) {
-    EXPECT_EQ(MessageOf(error), u"InitCommonControlsEx() failed");
-  }
+  EXPECT_EQ(ThrownMessage([&] { CGuiApplication application(nullptr); }),
+            u"InitCommonControlsEx() failed");
 }
 
 }  // namespace

@@ -17,27 +17,6 @@ class InputTest : public HeadlessFixture {
   HWND window_ = nullptr;
 };
 
-struct KeyMessage {
-  UINT message;
-  WPARAM key;
-  LPARAM lParam;
-
-  bool operator==(const KeyMessage&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const KeyMessage& key) {
-  return out << "{0x" << std::hex << key.message << ", " << std::dec << key.key << ", 0x"
-             << std::hex << key.lParam << std::dec << "}";
-}
-
-std::vector<KeyMessage> RetrieveKeys(int count) {
-  std::vector<KeyMessage> keys;
-  for (const MSG& message : recording::Retrieve(count)) {
-    keys.push_back(KeyMessage{message.message, message.wParam, message.lParam});
-  }
-  return keys;
-}
-
 TEST_F(InputTest, KeysArriveAsKeyDownCharAndKeyUpWithRepeats) {
   platform_test::InjectKeyDown(VK_RETURN);
   platform_test::InjectChar(u'\r');
@@ -45,14 +24,14 @@ TEST_F(InputTest, KeysArriveAsKeyDownCharAndKeyUpWithRepeats) {
   platform_test::InjectKeyUp(VK_RETURN);
   platform_test::InjectKeyDown('A');
 
-  std::vector<KeyMessage> expected = {
+  std::vector<Seen> expected = {
       {WM_KEYDOWN, VK_RETURN, 0x1},
       {WM_CHAR, u'\r', 0x1},
       {WM_KEYDOWN, VK_RETURN, 0x40000001},
       {WM_KEYUP, VK_RETURN, 0xC0000001},
       {WM_KEYDOWN, 'A', 0x1},
   };
-  EXPECT_EQ(RetrieveKeys(5), expected);
+  EXPECT_EQ(recording::RetrieveSeen(5), expected);
 }
 
 TEST_F(InputTest, AsyncKeyStateReportsHeldKeysAndPressesSinceTheLastPoll) {
@@ -86,13 +65,13 @@ TEST_F(InputTest, MouseMessagesCarryClientCoordinatesAndNoDoubleClicks) {
   platform_test::InjectMouseButton(platform_test::MouseButton::Right, false);
 
   const LPARAM at = MAKELPARAM(100, 700);
-  std::vector<KeyMessage> expected = {
+  std::vector<Seen> expected = {
       {WM_MOUSEMOVE, 0, at}, {WM_LBUTTONDOWN, MK_LBUTTON, at},
       {WM_LBUTTONUP, 0, at}, {WM_LBUTTONDOWN, MK_LBUTTON, at},
       {WM_LBUTTONUP, 0, at}, {WM_RBUTTONDOWN, MK_RBUTTON, at},
       {WM_RBUTTONUP, 0, at},
   };
-  std::vector<KeyMessage> received = RetrieveKeys(7);
+  std::vector<Seen> received = recording::RetrieveSeen(7);
   EXPECT_EQ(received, expected);
   EXPECT_EQ(LOWORD(received[0].lParam), 100);
   EXPECT_EQ(HIWORD(received[0].lParam), 700);
@@ -124,10 +103,10 @@ TEST_F(InputTest, ButtonsCountAsKeysForThePoll) {
   EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON), SHORT(0x8001));
   EXPECT_EQ(GetAsyncKeyState(VK_RBUTTON), 0);
   platform_test::InjectMouseMove(5, 5);
-  std::vector<KeyMessage> received = RetrieveKeys(2);
+  std::vector<Seen> received = recording::RetrieveSeen(2);
   ASSERT_EQ(received.size(), 2u);
   EXPECT_EQ(received[1].message, WM_MOUSEMOVE);
-  EXPECT_EQ(received[1].key, MK_LBUTTON);
+  EXPECT_EQ(received[1].wParam, MK_LBUTTON);
 }
 
 TEST_F(InputTest, TheCursorShowsWhileTheDisplayCountIsNotNegative) {

@@ -5,11 +5,11 @@
 namespace recording {
 namespace {
 
-thread_local std::vector<Seen> received;
+thread_local std::vector<UINT> received;
 thread_local Answer answer;
 
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  received.push_back(Seen{message, wParam});
+  received.push_back(message);
   if (answer) {
     if (std::optional<LRESULT> result = answer(window, message, wParam, lParam)) return *result;
   }
@@ -17,10 +17,6 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 }  // namespace
-
-std::ostream& operator<<(std::ostream& out, const Seen& seen) {
-  return out << "{0x" << std::hex << seen.message << ", " << std::dec << seen.wParam << "}";
-}
 
 void RegisterRecordingClass() {
   WNDCLASSEXW windowClass{};
@@ -38,7 +34,7 @@ HWND Create(DWORD style, RECT outer, LPVOID parameter) {
                          nullptr, parameter);
 }
 
-std::vector<Seen>& Received() { return received; }
+std::vector<UINT>& Received() { return received; }
 
 void SetAnswer(Answer newAnswer) { answer = std::move(newAnswer); }
 
@@ -54,7 +50,7 @@ std::vector<MSG> Retrieve(int count) {
 
 std::vector<Seen> RetrieveSeen(int count) {
   std::vector<Seen> seen;
-  for (const MSG& message : Retrieve(count)) seen.push_back(Seen{message.message, message.wParam});
+  for (const MSG& message : Retrieve(count)) seen.push_back(SeenOf(message));
   return seen;
 }
 

@@ -4,21 +4,12 @@
 
 #include <functional>
 #include <optional>
-#include <ostream>
 #include <vector>
 
+#include "Seen.h"
 #include "platform/Windows.h"
 
 namespace recording {
-
-// One message, as a window procedure or GetMessageW saw it.
-struct Seen {
-  UINT message;
-  WPARAM wParam = 0;
-
-  bool operator==(const Seen&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const Seen& seen);
 
 inline constexpr LPCWSTR className = u"Recording";
 
@@ -27,8 +18,8 @@ void RegisterRecordingClass();
 // A window of the class, with the given style and outer rectangle.
 HWND Create(DWORD style = WS_POPUP, RECT outer = RECT{0, 0, 200, 100}, LPVOID parameter = nullptr);
 
-// What the procedure has received on this thread, oldest first.
-std::vector<Seen>& Received();
+// The messages the procedure has received on this thread, oldest first.
+std::vector<UINT>& Received();
 // Decides what the procedure returns; with no answer (or none set) the message
 // goes to DefWindowProcW.
 using Answer = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
@@ -36,7 +27,7 @@ void SetAnswer(Answer answer);
 
 // GetMessageW `count` times; the messages in the order they came.
 std::vector<MSG> Retrieve(int count);
-// The same, reduced to message and wParam.
+// The same, as tests compare them.
 std::vector<Seen> RetrieveSeen(int count);
 
 }  // namespace recording

@@ -6,8 +6,6 @@
 #include "RecordingWindow.h"
 #include "platform/TestControls.h"
 
-using recording::Seen;
-
 namespace {
 
 class WindowTest : public HeadlessFixture {
@@ -35,7 +33,7 @@ TEST_F(WindowTest, CreationSendsNcCreateAndCreateWithTheCreationParameters) {
   HWND window = recording::Create(0x80CB0000, RECT{-3, -14, 1027, 783}, &parameter);
 
   ASSERT_NE(window, nullptr);
-  std::vector<Seen> expected = {{WM_NCCREATE, 0}, {WM_CREATE, 0}};
+  std::vector<UINT> expected = {WM_NCCREATE, WM_CREATE};
   EXPECT_EQ(recording::Received(), expected);
   EXPECT_EQ(seen.lpCreateParams, &parameter);
   EXPECT_EQ(seen.x, -3);
@@ -69,7 +67,7 @@ TEST_F(WindowTest, RefusingNcCreateEndsTheWindowWithNcDestroy) {
   });
 
   EXPECT_EQ(recording::Create(), nullptr);
-  std::vector<Seen> expected = {{WM_NCCREATE, 0}, {WM_NCDESTROY, 0}};
+  std::vector<UINT> expected = {WM_NCCREATE, WM_NCDESTROY};
   EXPECT_EQ(recording::Received(), expected);
   EXPECT_FALSE(IsWindow(made));
 }
@@ -81,8 +79,7 @@ TEST_F(WindowTest, RefusingCreateDestroysTheWindow) {
   });
 
   EXPECT_EQ(recording::Create(), nullptr);
-  std::vector<Seen> expected = {
-      {WM_NCCREATE, 0}, {WM_CREATE, 0}, {WM_DESTROY, 0}, {WM_NCDESTROY, 0}};
+  std::vector<UINT> expected = {WM_NCCREATE, WM_CREATE, WM_DESTROY, WM_NCDESTROY};
   EXPECT_EQ(recording::Received(), expected);
   EXPECT_EQ(platform_test::InputWindow(), nullptr);
 }
@@ -108,7 +105,7 @@ TEST_F(WindowTest, CloseGoesTheDefaultWayAndDestroysTheWindow) {
   EXPECT_EQ(messages[0].message, WM_CLOSE);
   DispatchMessageW(&messages[0]);
 
-  std::vector<Seen> expected = {{WM_CLOSE, 0}, {WM_DESTROY, 0}, {WM_NCDESTROY, 0}};
+  std::vector<UINT> expected = {WM_CLOSE, WM_DESTROY, WM_NCDESTROY};
   EXPECT_EQ(recording::Received(), expected);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_FALSE(DestroyWindow(window));
@@ -132,7 +129,7 @@ TEST_F(WindowTest, TheWindowStillAnswersDuringItsDestruction) {
 
   ASSERT_TRUE(DestroyWindow(window));
   EXPECT_EQ(aliveDuring, (std::vector<BOOL>{TRUE, TRUE}));
-  std::vector<Seen> expected = {{WM_DESTROY, 0}, {WM_NCDESTROY, 0}};
+  std::vector<UINT> expected = {WM_DESTROY, WM_NCDESTROY};
   EXPECT_EQ(recording::Received(), expected);
 }
 

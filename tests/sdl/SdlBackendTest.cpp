@@ -14,6 +14,7 @@
 #include "platform/Windows.h"
 #include "platform/sdl/SdlTestControls.h"
 #include "platform/sdl/SdlWindows.h"
+#include "tests/platform/Seen.h"
 
 using CorvelGUI::CGuiApplication;
 using CorvelGUI::CWindow;
@@ -21,24 +22,11 @@ namespace sdl = platform_test::sdl;
 
 namespace {
 
-struct Seen {
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
-
-  bool operator==(const Seen&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Seen& seen) {
-  return out << "{0x" << std::hex << seen.message << ", " << std::dec << seen.wParam << ", 0x"
-             << std::hex << seen.lParam << std::dec << "}";
-}
-
 class RecordingHandler final : public CorvelGUI::IMessageHandler {
  public:
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
     if (message >= WM_KEYDOWN || message == WM_DESTROY)
-      received.push_back({message, wParam, lParam});
+      received.push_back(Seen{message, wParam, lParam});
     if (message != WM_TIMER) return false;
     result = 0;
     return true;

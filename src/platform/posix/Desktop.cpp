@@ -9,6 +9,21 @@
 
 namespace platform {
 
+std::optional<Window> FindOrFail(HWND handle) {
+  std::optional<Window> window = WindowTable::Instance().Find(handle);
+  if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+  return window;
+}
+
+std::optional<Window> FindOwnOrFail(HWND handle) {
+  std::optional<Window> window = FindOrFail(handle);
+  if (window && !window->queue->IsOwnedByThisThread()) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return std::nullopt;
+  }
+  return window;
+}
+
 LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   std::optional<Window> target = WindowTable::Instance().Find(window);
   if (!target) return 0;
@@ -16,11 +31,8 @@ LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool QueueForWindow(const MSG& message, QueueKind kind) {
-  std::optional<Window> target = WindowTable::Instance().Find(message.hwnd);
-  if (!target) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return false;
-  }
+  std::optional<Window> target = FindOrFail(message.hwnd);
+  if (!target) return false;
   if (kind == QueueKind::Posted) {
     target->queue->Post(message);
   } else {

@@ -1,5 +1,6 @@
 // user32 cursor and keyboard queries (see WinUser.h).
 #include "platform/posix/CallFailures.h"
+#include "platform/posix/Desktop.h"
 #include "platform/posix/InputState.h"
 #include "platform/posix/WinBase.h"
 #include "platform/posix/WindowSystem.h"
@@ -16,15 +17,8 @@ BOOL GetCursorPos(LPPOINT point) {
 }
 
 BOOL ScreenToClient(HWND handle, LPPOINT point) {
-  std::optional<platform::Window> window = platform::WindowTable::Instance().Find(handle);
-  if (!window) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return FALSE;
-  }
-  if (point == nullptr) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return FALSE;
-  }
+  std::optional<platform::Window> window = platform::FindForAnswer(handle, point);
+  if (!window) return FALSE;
   RECT client = window->ClientArea();
   point->x -= client.left;
   point->y -= client.top;

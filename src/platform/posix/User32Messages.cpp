@@ -16,16 +16,8 @@ constexpr std::int64_t maximumTimerPeriod = 0x7FFFFFFF;
 
 // The queue that holds a window's timers, if the calling thread owns the window.
 std::shared_ptr<MessageQueue> OwnTimerQueue(HWND handle) {
-  std::optional<Window> window = WindowTable::Instance().Find(handle);
-  if (!window) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return nullptr;
-  }
-  if (!window->queue->IsOwnedByThisThread()) {
-    SetLastError(ERROR_ACCESS_DENIED);
-    return nullptr;
-  }
-  return window->queue;
+  std::optional<Window> window = FindOwnOrFail(handle);
+  return window ? window->queue : nullptr;
 }
 
 void WaitForMessage(MSG& message) {
@@ -57,11 +49,8 @@ BOOL TranslateMessage(const MSG* /*message*/) { return FALSE; }
 
 LRESULT DispatchMessageW(const MSG* message) {
   if (message == nullptr || message->hwnd == nullptr) return 0;
-  std::optional<platform::Window> window = platform::WindowTable::Instance().Find(message->hwnd);
-  if (!window) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
+  std::optional<platform::Window> window = platform::FindOrFail(message->hwnd);
+  if (!window) return 0;
   return window->procedure(message->hwnd, message->message, message->wParam, message->lParam);
 }
 

@@ -13,26 +13,10 @@
 namespace platform {
 namespace {
 
-std::optional<Window> FindOrFail(HWND handle) {
-  std::optional<Window> window = WindowTable::Instance().Find(handle);
-  if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-  return window;
-}
-
-// Windows that change only on their own thread: null, with the last error set,
-// when the window is gone or belongs to another thread.
-std::optional<Window> FindOwnOrFail(HWND handle) {
-  std::optional<Window> window = FindOrFail(handle);
-  if (window && !window->queue->IsOwnedByThisThread()) {
-    SetLastError(ERROR_ACCESS_DENIED);
-    return std::nullopt;
-  }
-  return window;
-}
-
 // The last step of every window's end: its timers, its native side and its
 // handle go. Runs also when a window procedure throws during creation or
-// destruction, so that no half-made window stays behind.
+// destruction, so that no half-made window stays behind; a second removal of
+// the same window does nothing.
 class WindowRemoval {
  public:
   explicit WindowRemoval(HWND window) : window_(window) {}
@@ -51,6 +35,53 @@ class WindowRemoval {
  private:
   HWND window_;
 };
+
+// A new window of the class in the table, owned by the calling thread; null
+// (with the last error set) for an unknown class or a child window.
+HWND AddWindow(LPCWSTR className, DWORD style, RECT outer) {
+  std::optional<WNDPROC> procedure;
+  if (className != nullptr) procedure = WindowClassTable::Instance().Find(className);
+  if (!procedure) {
+    SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
+    return nullptr;
+  }
+  if (style & WS_CHILD) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  Window window;
+  window.className = className;
+  window.procedure = *procedure;
+  window.style = style;
+  window.outer = outer;
+  window.queue = MessageQueue::ForThisThread();
+  return WindowTable::Instance().Add(std::move(window));
+}
+
+bool MakeNativeWindow(HWND handle) {
+  std::optional<Window> window = WindowTable::Instance().Find(handle);
+  if (window && MarrowickWindowSystem().CreateNativeWindow(handle, window->ClientArea())) {
+    return true;
+  }
+  SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+  return false;
+}
+
+// WM_NCCREATE, then WM_CREATE. False when the procedure refuses one of them,
+// after what Windows does then: WM_NCDESTROY for a refused WM_NCCREATE, the
+// whole destruction for a refused WM_CREATE.
+bool SendCreation(HWND handle, CREATESTRUCTW& creation) {
+  auto creationParameter = reinterpret_cast<LPARAM>(&creation);
+  if (!SendToWindow(handle, WM_NCCREATE, 0, creationParameter)) {
+    SendToWindow(handle, WM_NCDESTROY, 0, 0);
+    return false;
+  }
+  if (SendToWindow(handle, WM_CREATE, 0, creationParameter) == -1) {
+    DestroyWindow(handle);
+    return false;
+  }
+  return true;
+}
 
 void SetText(HWND handle, LPCWSTR text) {
   WindowTable::Instance().Update(handle, [&](Window& window) { window.text = text; });
@@ -103,41 +134,13 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
                      int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                      LPVOID parameter) {
   if (platform::TakeArrangedFailure("CreateWindowExW")) return nullptr;
-  std::optional<WNDPROC> procedure;
-  if (className != nullptr) procedure = platform::WindowClassTable::Instance().Find(className);
-  if (!procedure) {
-    SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
-    return nullptr;
-  }
-  if (style & WS_CHILD) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return nullptr;
-  }
-  Window window;
-  window.className = className;
-  window.procedure = *procedure;
-  window.style = style;
-  window.outer = RECT{x, y, x + width, y + height};
-  window.queue = platform::MessageQueue::ForThisThread();
-  RECT clientArea = window.ClientArea();
-  HWND handle = WindowTable::Instance().Add(std::move(window));
+  HWND handle = platform::AddWindow(className, style, RECT{x, y, x + width, y + height});
+  if (handle == nullptr) return nullptr;
   platform::WindowRemoval removal(handle);
-  if (!MarrowickWindowSystem().CreateNativeWindow(handle, clientArea)) {
-    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return nullptr;
-  }
+  if (!platform::MakeNativeWindow(handle)) return nullptr;
   CREATESTRUCTW creation{parameter, instance, menu,        parent,     height,    width,
                          y,         x,        LONG(style), windowName, className, exStyle};
-  auto creationParameter = reinterpret_cast<LPARAM>(&creation);
-  if (!platform::SendToWindow(handle, WM_NCCREATE, 0, creationParameter)) {
-    platform::SendToWindow(handle, WM_NCDESTROY, 0, 0);
-    return nullptr;
-  }
-  if (platform::SendToWindow(handle, WM_CREATE, 0, creationParameter) == -1) {
-    removal.Cancel();
-    DestroyWindow(handle);
-    return nullptr;
-  }
+  if (!platform::SendCreation(handle, creation)) return nullptr;
   removal.Cancel();
   if (style & WS_VISIBLE) ShowWindow(handle, SW_SHOW);
   return handle;
@@ -195,23 +198,15 @@ int GetClassNameW(HWND handle, LPWSTR className, int maxCount) {
 }
 
 BOOL GetWindowRect(HWND handle, LPRECT rect) {
-  std::optional<Window> window = FindOrFail(handle);
+  std::optional<Window> window = platform::FindForAnswer(handle, rect);
   if (!window) return FALSE;
-  if (rect == nullptr) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return FALSE;
-  }
   *rect = window->outer;
   return TRUE;
 }
 
 BOOL GetClientRect(HWND handle, LPRECT rect) {
-  std::optional<Window> window = FindOrFail(handle);
+  std::optional<Window> window = platform::FindForAnswer(handle, rect);
   if (!window) return FALSE;
-  if (rect == nullptr) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return FALSE;
-  }
   RECT client = window->ClientArea();
   *rect =
       RECT{0, 0, std::max(0, client.right - client.left), std::max(0, client.bottom - client.top)};
