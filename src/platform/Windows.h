@@ -15,6 +15,7 @@
 #include <mmsystem.h>
 #else
 #include "platform/posix/CommCtrl.h"
+#include "platform/posix/MMSystem.h"
 #include "platform/posix/WinBase.h"
 #include "platform/posix/WinGdi.h"
 #include "platform/posix/WinThreads.h"

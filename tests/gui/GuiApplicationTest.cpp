@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "ThrownMessage.h"
 #include "gui/GuiApplication.h"
 #include "gui/MessageHandler.h"
 #include "gui/Window.h"
 #include "gui/WindowProc.h"
 #include "platform/TestControls.h"
 #include "tests/platform/HeadlessFixture.h"
+#include "tests/tlib/ThrowsMessage.h"
 #include "tlib/Exception.h"
 
 using CorvelGUI::CGuiApplication;
@@ -83,7 +83,7 @@ TEST_F(GuiApplicationTest, EveryWindowGetsAClassNamedByItsNumber) {
 
 TEST_F(GuiApplicationTest, AFailedRegistrationUsesUpItsNumber) {
   platform_test::FailCall("RegisterClassExW", ERROR_NOT_ENOUGH_MEMORY);
-  EXPECT_EQ(ThrownMessage([&] { MakeWindow(); }), u"RegisterClassEx() failed");
+  EXPECT_THROWS_MESSAGE(MakeWindow(), u"RegisterClassEx() failed");
 
   CWindow* window = MakeWindow();
   EXPECT_EQ(ClassName(window->GetHandle()), u"1");
@@ -162,21 +162,21 @@ TEST_F(GuiApplicationTest, ShowHidesAgain) {
 
 TEST_F(GuiApplicationTest, AFailedCreationReportsTheErrorCode) {
   platform_test::FailCall("CreateWindowExW", ERROR_CANNOT_FIND_WND_CLASS);
-  EXPECT_EQ(ThrownMessage([&] { MakeWindow(); }), u"CreateWindowEx() failed: 1407 (0x0000057f)");
+  EXPECT_THROWS_MESSAGE(MakeWindow(), u"CreateWindowEx() failed: 1407 (0x0000057f)");
   EXPECT_EQ(platform_test::InputWindow(), nullptr);
 }
 
 TEST_F(GuiApplicationTest, AFailedUserDataStoreEndsTheCreation) {
   platform_test::FailCall("SetWindowLongPtrW", ERROR_ACCESS_DENIED);
-  EXPECT_EQ(ThrownMessage([&] { MakeWindow(); }), u"SetWindowLongPtr() failed");
+  EXPECT_THROWS_MESSAGE(MakeWindow(), u"SetWindowLongPtr() failed");
   EXPECT_EQ(platform_test::InputWindow(), nullptr);
 }
 
 TEST_F(GuiApplicationTest, AFailedUserDataReadIsReported) {
   CWindow* window = MakeWindow();
   platform_test::FailCall("GetWindowLongPtrW", ERROR_ACCESS_DENIED);
-  EXPECT_EQ(ThrownMessage([&] { CorvelGUI::WindowProc(window->GetHandle(), WM_USER, 0, 0); }),
-            u"GetWindowLongPtr() failed");
+  EXPECT_THROWS_MESSAGE(CorvelGUI::WindowProc(window->GetHandle(), WM_USER, 0, 0),
+                        u"GetWindowLongPtr() failed");
   DestroyWindow(window->GetHandle());
 }
 
@@ -233,8 +233,7 @@ TEST_F(GuiApplicationTest, TheProgramsWindowHasExactlyTheClientAreaAskedFor) {
 TEST(GuiApplication, AFailedCommonControlsStartIsReported) {
   platform_test::ResetHeadless();
   platform_test::FailCall("InitCommonControlsEx", ERROR_INVALID_PARAMETER);
-  EXPECT_EQ(ThrownMessage([&] { CGuiApplication application(nullptr); }),
-            u"InitCommonControlsEx() failed");
+  EXPECT_THROWS_MESSAGE(CGuiApplication(nullptr), u"InitCommonControlsEx() failed");
 }
 
 }  // namespace

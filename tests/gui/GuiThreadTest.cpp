@@ -4,11 +4,11 @@
 #include <future>
 #include <thread>
 
-#include "ThrownMessage.h"
 #include "gui/GuiApplication.h"
 #include "gui/Thread.h"
 #include "platform/TestControls.h"
 #include "tests/platform/HeadlessFixture.h"
+#include "tests/tlib/ThrowsMessage.h"
 #include "tlib/Exception.h"
 
 using CorvelGUI::CGuiApplication;
@@ -53,7 +53,7 @@ TEST(GuiThreads, AThreadThatReturnedAtOnceKeepsItsHandleUntilTheEnd) {
 
   platform_test::FailCall("CloseHandle", ERROR_INVALID_HANDLE);
   // The destructor throws; the memory is freed all the same.
-  EXPECT_EQ(ThrownMessage([&] { delete application; }), u"CloseHandle() failed");
+  EXPECT_THROWS_MESSAGE(delete application, u"CloseHandle() failed");
 }
 
 TEST(GuiThreads, TheEndOfTheFrameworkLeavesRunningThreadsRunning) {
@@ -72,7 +72,7 @@ TEST(GuiThreads, AFailedStartIsReportedAndLeavesNothingToClose) {
   auto* application = new CGuiApplication(nullptr);
   QuickThread quick;
   platform_test::FailCall("CreateThread", ERROR_NOT_ENOUGH_MEMORY);
-  EXPECT_EQ(ThrownMessage([&] { application->StartThread(&quick); }), u"CreateThread() failed");
+  EXPECT_THROWS_MESSAGE(application->StartThread(&quick), u"CreateThread() failed");
   application->WaitForThreads();
   platform_test::FailCall("CloseHandle", ERROR_INVALID_HANDLE);
   EXPECT_NO_THROW(delete application);
