@@ -1,5 +1,6 @@
 #include "platform/HeadlessControls.h"
 
+#include "platform/HeadlessSound.h"
 #include "platform/TestControls.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "platform/posix/Desktop.h"
@@ -26,6 +27,7 @@ bool InputClientArea(HWND& window, RECT& clientArea) {
 void ResetHeadless() {
   platform::ResetDesktop();
   HeadlessSystem::Instance().Reset();
+  ClearSoundRecord();
   ClearCallFailures();
 }
 

@@ -110,6 +110,7 @@ void SdlSystem::ShowNativeWindow(HWND window, bool visible) {
   if (native == nullptr) return;
   if (visible) {
     SDL_ShowWindow(native);
+    SDL_RaiseWindow(native);  // SW_SHOW activates the window, so keys go to it
   } else {
     SDL_HideWindow(native);
   }
