@@ -117,8 +117,3 @@ class CApplication final : public IGameHost, public ITitleHost {
   // The running game reported its result in this tick; it goes at the tick's end.
   bool gameOver_ = false;
 };
-CHighScore highScore_;
-// The running game reported its result in this tick; it goes at the tick's end.
-bool gameOver_ = false;
-}
-;
