@@ -11,6 +11,7 @@ using WORD = std::uint16_t;
 using DWORD = std::uint32_t;
 using UINT = std::uint32_t;
 using LONG = std::int32_t;
+using ULONG = std::uint32_t;
 using BOOL = int;
 using INT = int;
 using WCHAR = char16_t;
@@ -44,6 +45,14 @@ using HBITMAP = HBITMAP__*;
 using HGDIOBJ = void*;
 struct HWND__;
 using HWND = HWND__*;
+
+struct RECT {
+  LONG left;
+  LONG top;
+  LONG right;
+  LONG bottom;
+};
+using LPRECT = RECT*;
 
 #ifndef TRUE
 #define TRUE 1
