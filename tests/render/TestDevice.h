@@ -1,0 +1,73 @@
+// A software Direct3D device with a small back buffer, set up with the render
+// states the program uses, for drawing triangles given in pixel coordinates
+// under identity transforms and reading back the presented frame.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/D3D9.h"
+#include "platform/HeadlessFrames.h"
+#include "tlib/Exception.h"
+
+namespace render_test {
+
+// A corner in back buffer pixels (x right, y down), depth 0 (near) to 1 (far).
+struct PixelCorner {
+  float x, y, z;
+  D3DCOLOR colour;
+  float u, v;
+};
+
+class TestDevice {
+ public:
+  TestDevice(int width, int height);
+  TestDevice(const TestDevice&) = delete;
+  TestDevice& operator=(const TestDevice&) = delete;
+  ~TestDevice();
+
+  IDirect3DDevice9* Device() const { return device_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  // Clears colour and depth, then begins a scene.
+  void BeginFrame(D3DCOLOR clearColour);
+  // Ends the scene, presents it and returns what was presented.
+  platform_test::PresentedFrame EndFrame();
+
+  // One triangle, untextured with the corners' colours, or textured
+  // (format XYZ | TEX1, or XYZ | DIFFUSE | TEX1 when `withColour` is set).
+  void DrawColoured(const PixelCorner& a, const PixelCorner& b, const PixelCorner& c);
+  void DrawTextured(const PixelCorner& a, const PixelCorner& b, const PixelCorner& c,
+                    IDirect3DTexture9* texture, bool withColour = false);
+  // The axis-aligned rectangle [left, right) x [top, bottom) as two clockwise triangles.
+  void DrawRectangle(float left, float top, float right, float bottom, float z, D3DCOLOR colour);
+
+  // A drawable texture holding `texels` (width x height, top row first); the
+  // caller releases it.
+  IDirect3DTexture9* MakeTexture(int width, int height, const std::vector<std::uint32_t>& texels);
+
+ private:
+  float ToNdcX(float x) const { return 2 * x / width_ - 1; }
+  float ToNdcY(float y) const { return 1 - 2 * y / height_; }
+
+  int width_;
+  int height_;
+  char windowIdentity_ = 0;  // its address stands for a window handle
+  IDirect3D9* direct3D_;
+  IDirect3DDevice9* device_ = nullptr;
+};
+
+// The message of the TException that `action` throws, or a note that it threw none.
+template <typename Action>
+std::u16string ThrownMessage(Action action) {
+  try {
+    action();
+  } catch (const tlib::TException& error) {
+    return error.Message();
+  }
+  return u"(no TException thrown)";
+}
+
+}  // namespace render_test
