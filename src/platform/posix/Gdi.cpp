@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/posix/CallFailures.h"
 #include "platform/posix/DibSection.h"
 #include "platform/posix/Utf.h"
 #include "platform/posix/WinBase.h"
@@ -41,6 +42,7 @@ HANDLE LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, int cy, U
 }
 
 int GetObjectW(HGDIOBJ object, int bufferSize, LPVOID buffer) {
+  if (platform::TakeArrangedFailure("GetObjectW")) return 0;
   BITMAP bitmap;
   if (!platform::DibSection::Describe(object, bitmap)) return 0;
   if (buffer == nullptr) return sizeof(BITMAP);
