@@ -56,8 +56,8 @@ constexpr std::uint32_t BlendFactor(D3DBLEND factor, std::uint32_t sourceChannel
     case D3DBLEND_INVSRCCOLOR: return 255 - sourceChannel;
     case D3DBLEND_SRCALPHA: return sourceAlpha;
     case D3DBLEND_INVSRCALPHA: return 255 - sourceAlpha;
+    default: return 0;  // the device accepts no other factor
   }
-  return 0;
 }
 
 // source x sourceFactor + destination x destinationFactor, saturated.
