@@ -12,7 +12,7 @@ class Clipper {
  public:
   // The guard band reaches this many viewport half-widths (and half-heights)
   // beyond the centre in each direction: |x| <= guardBand * w, |y| <= guardBand * w.
-  static constexpr double guardBand = 8;
+  static constexpr double guardBand = 64;
   // A triangle cut by all six planes has at most 3 + 6 corners.
   static constexpr int maxCorners = 9;
 

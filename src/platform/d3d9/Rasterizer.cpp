@@ -1,7 +1,9 @@
 #include "platform/d3d9/Rasterizer.h"
 
 #include <cmath>
+#include <type_traits>
 
+#include "platform/d3d9/Rounding.h"
 #include "platform/d3d9/SoftTexture.h"
 #include "platform/d3d9/SpanFill.h"
 
@@ -46,7 +48,7 @@ bool SameColour(const ScreenVertex& a, const ScreenVertex& b) {
 std::uint32_t Packed(const double (&colour)[4]) {
   std::uint32_t packed = 0;
   for (double channel : colour)
-    packed = packed << 8 | static_cast<std::uint32_t>(std::lround(channel));
+    packed = packed << 8 | static_cast<std::uint32_t>(RoundToInt64(channel));
   return packed;
 }
 
@@ -56,7 +58,7 @@ constexpr double fixedLimit = 1 << 29;
 
 bool FitsFixedPoint(double value) { return std::abs(value) < fixedLimit; }
 
-std::int64_t ToFixed(double value) { return std::llround(value * 4294967296.0); }
+std::int64_t ToFixed(double value) { return RoundToInt64(value * 4294967296.0); }
 
 }  // namespace
 
@@ -92,8 +94,8 @@ ScreenVertex Rasterizer::ToScreen(const ClipVertex& vertex) const {
   const double halfWidth = target_.Width() / 2.0;
   const double halfHeight = target_.Height() / 2.0;
   ScreenVertex screen;
-  screen.x = std::llround((vertex.x / vertex.w + 1) * halfWidth * TriangleSetup::subpixels);
-  screen.y = std::llround((1 - vertex.y / vertex.w) * halfHeight * TriangleSetup::subpixels);
+  screen.x = RoundToInt64((vertex.x / vertex.w + 1) * halfWidth * TriangleSetup::subpixels);
+  screen.y = RoundToInt64((1 - vertex.y / vertex.w) * halfHeight * TriangleSetup::subpixels);
   screen.depth = vertex.z / vertex.w;
   screen.w = vertex.w;
   screen.u = vertex.u;
@@ -156,7 +158,16 @@ void Rasterizer::DrawSolid(const TriangleSetup& setup, const ScreenVertex (&corn
   const SolidSource source{colour};
   ForEachRun(setup, corners, state, state.Blend(colour >> 24 == 0xFF),
              [&](auto ops, int y, int first, int last, auto depth) {
-               FillRun<decltype(ops)>(y, first, last, depth, source, state);
+               using Ops = decltype(ops);
+               // On a freshly cleared row (the ground) the run takes the
+               // place of the clear.
+               if constexpr (std::is_same_v<decltype(depth), FlatDepth> &&
+                             Ops::blendMode == BlendMode::Replace) {
+                 if (target_.FillClearedRun(y, first, last, colour, depth.value, Ops::depthMode)) {
+                   return;
+                 }
+               }
+               FillRun<Ops>(y, first, last, depth, source, state);
              });
 }
 
@@ -191,10 +202,14 @@ void Rasterizer::DrawAffineTexture(const TriangleSetup& setup, const ScreenVerte
                auto inside = [](std::int64_t from, std::int64_t to, std::int64_t size) {
                  return from >> 32 >= 0 && from >> 32 < size && to >> 32 >= 0 && to >> 32 < size;
                };
-               if (inside(source.u, lastU, width) && inside(source.v, lastV, height)) {
-                 FillRun<Ops>(y, first, last, depth, source, state);
-               } else {
+               if (!inside(source.u, lastU, width) || !inside(source.v, lastV, height)) {
                  FillRun<Ops>(y, first, last, depth, WrappingTexelSource{source, height}, state);
+               } else if (source.dv == 0) {
+                 const TexelRowSource row{source.texels + (source.v >> 32) * width, source.u,
+                                          source.du};
+                 FillRun<Ops>(y, first, last, depth, row, state);
+               } else {
+                 FillRun<Ops>(y, first, last, depth, source, state);
                }
              });
 }

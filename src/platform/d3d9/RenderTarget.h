@@ -1,9 +1,16 @@
 // The software device's back buffer (X8R8G8B8, stored as 0xFFRRGGBB) and its
 // 16-bit depth buffer, both top row first with a pitch of one row.
+//
+// Clearing is deferred per row: a cleared row is filled when it is first drawn
+// into, or before the frame is read. Solid runs that cover a cleared row piece
+// by piece, side by side (the ground's two triangles), are written in place of
+// the clear, so those pixels are written once instead of twice.
 #pragma once
 
 #include <cstdint>
 #include <vector>
+
+#include "platform/d3d9/PixelState.h"
 
 namespace platform::d3d9 {
 
@@ -13,26 +20,62 @@ class RenderTarget {
 
   int Width() const { return width_; }
   int Height() const { return height_; }
-  const std::uint32_t* Colours() const { return colours_.data(); }
-  std::uint32_t* ColourRow(int y) { return colours_.data() + RowStart(y); }
-  std::uint16_t* DepthRow(int y) { return depths_.data() + RowStart(y); }
 
-  void FillColour(std::uint32_t colour);
-  // depth 0 to 1 (clamped), stored as a 16-bit fraction of 65535.
-  void FillDepth(double depth);
+  void ClearColour(std::uint32_t colour);
+  // depth 0 to 1, stored as a 16-bit fraction of 65535.
+  void ClearDepth(double depth);
+
+  // A row for drawing into, cleared first if a clear is pending.
+  std::uint32_t* ColourRow(int y) {
+    Settle(y);
+    return colours_.data() + RowStart(y);
+  }
+  std::uint16_t* DepthRow(int y) {
+    Settle(y);
+    return depths_.data() + RowStart(y);
+  }
+
+  // Draws pixels first to last of a row in one colour at one depth without
+  // blending, if the row still waits for its colour and depth clear and has
+  // been drawn into since only by runs like this one that end right beside it:
+  // the result is that of clearing and then drawing. False otherwise.
+  bool FillClearedRun(int y, int first, int last, std::uint32_t colour, std::uint16_t depth,
+                      DepthMode depthMode);
+
+  // The whole back buffer as it stands, every pending clear done.
+  const std::uint32_t* Colours();
 
   // The 16-bit depth value of a depth from 0 (near) to 1 (far), rounded.
   static std::uint16_t DepthValue(double depth);
 
  private:
+  enum : std::uint8_t { colourPending = 1, depthPending = 2 };
+
   std::size_t RowStart(int y) const {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
   }
+  // A row's clears still to do, and the run of it that has been drawn since
+  // (empty when first > last), which the clears leave alone.
+  struct RowState {
+    std::uint8_t pending = 0;
+    int drawnFirst = 1;
+    int drawnLast = 0;
+  };
+
+  void Settle(int y) {
+    if (rows_[static_cast<std::size_t>(y)].pending != 0) SettleRow(y);
+  }
+  void SettleRow(int y);
+  void MarkPending(std::uint8_t what);
+  void FillRun(int y, int first, int last, std::uint32_t colour, std::uint16_t depth);
 
   int width_;
   int height_;
   std::vector<std::uint32_t> colours_;
   std::vector<std::uint16_t> depths_;
+  std::vector<RowState> rows_;
+  std::uint32_t clearColour_ = 0xFF000000u;
+  std::uint16_t clearDepth_ = 0xFFFF;
 };
 
 }  // namespace platform::d3d9

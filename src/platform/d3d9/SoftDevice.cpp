@@ -62,6 +62,7 @@ SoftDevice::SoftDevice(HWND window, int width, int height, bool depthBuffer)
   SetIdentity(world_);
   SetIdentity(view_);
   SetIdentity(projection_);
+  SetIdentity(viewProjection_);
   SetIdentity(worldViewProjection_);
   UpdatePixelState();
 }
@@ -115,8 +116,8 @@ HRESULT SoftDevice::Clear(DWORD count, const D3DRECT* /*rects: only with a count
   if (count != 0 || flags == 0 || (flags & ~known) != 0) return D3DERR_INVALIDCALL;
   const bool clearDepth = (flags & D3DCLEAR_ZBUFFER) != 0;
   if (clearDepth && (!hasDepthBuffer_ || !(z >= 0 && z <= 1))) return D3DERR_INVALIDCALL;
-  if ((flags & D3DCLEAR_TARGET) != 0) target_.FillColour(colour);
-  if (clearDepth) target_.FillDepth(z);
+  if ((flags & D3DCLEAR_TARGET) != 0) target_.ClearColour(colour);
+  if (clearDepth) target_.ClearDepth(z);
   return D3D_OK;
 }
 
@@ -157,16 +158,22 @@ HRESULT SoftDevice::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* m
   for (int row = 0; row < 4; ++row) {
     for (int column = 0; column < 4; ++column) (*target)[row][column] = matrix->m[row][column];
   }
-  transformChanged_ = true;
+  (state == D3DTS_WORLD ? worldChanged_ : viewProjectionChanged_) = true;
   return D3D_OK;
 }
 
+// The scene moves the world transform for every object and the camera once a
+// frame, so view x projection is kept apart.
 void SoftDevice::UpdateWorldViewProjection() {
-  if (!transformChanged_) return;
-  Matrix worldView;
-  Multiply(world_, view_, worldView);
-  Multiply(worldView, projection_, worldViewProjection_);
-  transformChanged_ = false;
+  if (viewProjectionChanged_) {
+    Multiply(view_, projection_, viewProjection_);
+    viewProjectionChanged_ = false;
+    worldChanged_ = true;
+  }
+  if (worldChanged_) {
+    Multiply(world_, viewProjection_, worldViewProjection_);
+    worldChanged_ = false;
+  }
 }
 
 HRESULT SoftDevice::SetFVF(DWORD fvf) {

@@ -72,8 +72,9 @@ class SoftDevice final : public IDirect3DDevice9 {
 
   SoftTexture* texture_ = nullptr;  // stage 0, referenced while set
   DWORD fvf_ = 0;
-  Matrix world_, view_, projection_, worldViewProjection_;
-  bool transformChanged_ = false;
+  Matrix world_, view_, projection_, viewProjection_, worldViewProjection_;
+  bool worldChanged_ = false;
+  bool viewProjectionChanged_ = false;
 };
 
 }  // namespace platform::d3d9

@@ -15,6 +15,7 @@
 #include "platform/d3d9/PixelState.h"
 #include "platform/d3d9/Plane.h"
 #include "platform/d3d9/RenderTarget.h"
+#include "platform/d3d9/Rounding.h"
 
 namespace platform::d3d9 {
 
@@ -52,6 +53,15 @@ struct TexelSource {
     u += du;
     v += dv;
   }
+};
+
+// The same along one row of texels, where the run keeps v (quads parallel to
+// the screen and to its axes: the road tiles).
+struct TexelRowSource {
+  const std::uint32_t* row;
+  std::int64_t u, du;
+  std::uint32_t Colour() const { return row[u >> 32]; }
+  void Advance() { u += du; }
 };
 
 // The same for a run that leaves the texture and wraps around.
@@ -100,7 +110,7 @@ struct PerspectiveSource {
     for (int channel = 0; channel < 4; ++channel) {
       const double value = colourOverW[channel].At(x, y) * w;
       const double clamped = value > 0 ? std::min(value, 255.0) : 0.0;
-      packed = packed << 8 | static_cast<std::uint32_t>(std::lround(clamped));
+      packed = packed << 8 | static_cast<std::uint32_t>(RoundToInt64(clamped));
     }
     return packed;
   }
