@@ -24,51 +24,51 @@ void RenderTarget::ClearDepth(double depth) {
 void RenderTarget::MarkPending(std::uint8_t what) {
   for (int y = 0; y < height_; ++y) {
     RowState& row = rows_[static_cast<std::size_t>(y)];
-    // A row half drawn over an earlier clear gets that clear first.
-    if (row.pending != 0 && row.drawnFirst <= row.drawnLast) SettleRow(y);
+    // Runs deferred over the earlier clear are written before the new one.
+    if (row.runCount != 0) SettleRow(y);
     row.pending |= what;
   }
 }
 
-void RenderTarget::FillRun(int y, int first, int last, std::uint32_t colour, std::uint16_t depth) {
-  if (first > last) return;
-  const auto start = static_cast<std::ptrdiff_t>(RowStart(y)) + first;
-  std::fill_n(colours_.begin() + start, last - first + 1, colour);
-  std::fill_n(depths_.begin() + start, last - first + 1, depth);
+void RenderTarget::FillRun(std::size_t rowStart, const Run& run, std::uint8_t what) {
+  const auto start = static_cast<std::ptrdiff_t>(rowStart) + run.first;
+  const int count = run.last - run.first + 1;
+  if (count <= 0) return;
+  if ((what & colourPending) != 0) std::fill_n(colours_.begin() + start, count, run.colour);
+  if ((what & depthPending) != 0) std::fill_n(depths_.begin() + start, count, run.depth);
 }
 
+// Writes the deferred runs and the clear around them, left to right.
 void RenderTarget::SettleRow(int y) {
   RowState& row = rows_[static_cast<std::size_t>(y)];
-  const auto start = static_cast<std::ptrdiff_t>(RowStart(y));
-  const bool drawn = row.drawnFirst <= row.drawnLast;
-  const int pieces[2][2] = {{0, drawn ? row.drawnFirst - 1 : width_ - 1},
-                            {drawn ? row.drawnLast + 1 : width_, width_ - 1}};
-  for (const auto& [first, last] : pieces) {
-    if (first > last) continue;
-    if ((row.pending & colourPending) != 0) {
-      std::fill_n(colours_.begin() + start + first, last - first + 1, clearColour_);
-    }
-    if ((row.pending & depthPending) != 0) {
-      std::fill_n(depths_.begin() + start + first, last - first + 1, clearDepth_);
-    }
+  Run* runs = row.runs;
+  std::sort(runs, runs + row.runCount,
+            [](const Run& a, const Run& b) { return a.first < b.first; });
+  const std::size_t rowStart = RowStart(y);
+  int next = 0;
+  for (int i = 0; i < row.runCount; ++i) {
+    FillRun(rowStart, Run{next, runs[i].first - 1, clearColour_, clearDepth_}, row.pending);
+    FillRun(rowStart, runs[i], colourPending | depthPending);
+    next = runs[i].last + 1;
   }
+  FillRun(rowStart, Run{next, width_ - 1, clearColour_, clearDepth_}, row.pending);
   row = RowState{};
 }
 
 bool RenderTarget::FillClearedRun(int y, int first, int last, std::uint32_t colour,
                                   std::uint16_t depth, DepthMode depthMode) {
   RowState& row = rows_[static_cast<std::size_t>(y)];
-  if (row.pending != (colourPending | depthPending)) return false;
-  const bool untouched = row.drawnFirst > row.drawnLast;
-  if (!untouched && first != row.drawnLast + 1 && last != row.drawnFirst - 1) return false;
+  if (row.pending != (colourPending | depthPending) || row.runCount == maxDeferredRuns) {
+    return false;
+  }
+  for (int i = 0; i < row.runCount; ++i) {
+    if (first <= row.runs[i].last && row.runs[i].first <= last) return false;
+  }
   // Against a cleared depth the test passes or fails for the whole run.
   const bool passes = depthMode == DepthMode::Off || depth <= clearDepth_;
   const bool writesDepth = passes && depthMode == DepthMode::TestWrite;
-  FillRun(y, first, last, passes ? colour | 0xFF000000u : clearColour_,
-          writesDepth ? depth : clearDepth_);
-  row.drawnFirst = untouched ? first : std::min(row.drawnFirst, first);
-  row.drawnLast = untouched ? last : std::max(row.drawnLast, last);
-  if (row.drawnFirst == 0 && row.drawnLast == width_ - 1) row = RowState{};
+  row.runs[row.runCount++] = Run{first, last, passes ? colour | 0xFF000000u : clearColour_,
+                                 writesDepth ? depth : clearDepth_};
   return true;
 }
 

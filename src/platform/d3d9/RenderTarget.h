@@ -2,9 +2,9 @@
 // 16-bit depth buffer, both top row first with a pitch of one row.
 //
 // Clearing is deferred per row: a cleared row is filled when it is first drawn
-// into, or before the frame is read. Solid runs that cover a cleared row piece
-// by piece, side by side (the ground's two triangles), are written in place of
-// the clear, so those pixels are written once instead of twice.
+// into, or before the frame is read. Solid runs drawn onto a cleared row (the
+// ground's two triangles) are deferred with the clear: the row is written once,
+// when something else is drawn into it, while that drawing has it in the cache.
 #pragma once
 
 #include <cstdint>
@@ -36,9 +36,9 @@ class RenderTarget {
   }
 
   // Draws pixels first to last of a row in one colour at one depth without
-  // blending, if the row still waits for its colour and depth clear and has
-  // been drawn into since only by runs like this one that end right beside it:
-  // the result is that of clearing and then drawing. False otherwise.
+  // blending, if the row still waits for its colour and depth clear and the
+  // run overlaps none of the few runs deferred on it so far: the result is
+  // that of clearing and then drawing. False otherwise.
   bool FillClearedRun(int y, int first, int last, std::uint32_t colour, std::uint16_t depth,
                       DepthMode depthMode);
 
@@ -54,12 +54,19 @@ class RenderTarget {
   std::size_t RowStart(int y) const {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
   }
-  // A row's clears still to do, and the run of it that has been drawn since
-  // (empty when first > last), which the clears leave alone.
+  // A solid run drawn over a pending clear, not written yet.
+  struct Run {
+    int first, last;
+    std::uint32_t colour;
+    std::uint16_t depth;
+  };
+  static constexpr int maxDeferredRuns = 4;
+
+  // A row's clears still to do and the runs deferred with them.
   struct RowState {
     std::uint8_t pending = 0;
-    int drawnFirst = 1;
-    int drawnLast = 0;
+    std::uint8_t runCount = 0;
+    Run runs[maxDeferredRuns];
   };
 
   void Settle(int y) {
@@ -67,7 +74,7 @@ class RenderTarget {
   }
   void SettleRow(int y);
   void MarkPending(std::uint8_t what);
-  void FillRun(int y, int first, int last, std::uint32_t colour, std::uint16_t depth);
+  void FillRun(std::size_t rowStart, const Run& run, std::uint8_t what);
 
   int width_;
   int height_;
