@@ -129,9 +129,23 @@ void Rasterizer::DrawScreenTriangle(const ScreenVertex& a, const ScreenVertex& b
 template <class Ops, class Depth, class Source>
 void Rasterizer::FillRun(int y, int first, int last, Depth depth, Source source,
                          const PixelState& state) {
-  FillSpan<Ops::depthMode, Ops::blendMode>(target_.ColourRow(y) + first,
-                                           target_.DepthRow(y) + first, last - first + 1, depth,
-                                           source, state);
+  std::uint32_t* colours = target_.ColourRow(y) + first;
+  std::uint16_t* depths = target_.DepthRow(y) + first;
+  const int count = last - first + 1;
+  if constexpr (Ops::depthMode != DepthMode::Off && std::is_same_v<Depth, FlatDepth>) {
+    // Nothing in the row lies nearer: every pixel passes the test.
+    if (depth.value <= target_.LowestDepth(y)) {
+      if constexpr (Ops::depthMode == DepthMode::TestWrite) {
+        for (int i = 0; i < count; ++i) depths[i] = depth.value;
+        target_.NoteDepth(y, depth.value);
+      }
+      FillSpan<DepthMode::Off, Ops::blendMode>(colours, depths, count, depth, source, state);
+      return;
+    }
+  }
+  if constexpr (Ops::depthMode == DepthMode::TestWrite)
+    target_.NoteDepth(y, depth.LowestOver(count));
+  FillSpan<Ops::depthMode, Ops::blendMode>(colours, depths, count, depth, source, state);
 }
 
 template <class Fill>
@@ -181,8 +195,8 @@ void Rasterizer::DrawAffineTexture(const TriangleSetup& setup, const ScreenVerte
                                      c.u * width + texelRounding);
   const Plane v = setup.PlaneThrough(a.v * height + texelRounding, b.v * height + texelRounding,
                                      c.v * height + texelRounding);
-  const double extremes[] = {u.At(0, 0),  u.dx,         u.dy,         v.At(0, 0),
-                             v.dx,        v.dy,         a.u * width,  b.u * width,
+  // Every pixel of the triangle lies between its corners' values.
+  const double extremes[] = {u.dx,        v.dx,         a.u * width,  b.u * width,
                              c.u * width, a.v * height, b.v * height, c.v * height};
   for (double value : extremes) {
     if (!FitsFixedPoint(value)) {
@@ -190,28 +204,29 @@ void Rasterizer::DrawAffineTexture(const TriangleSetup& setup, const ScreenVerte
       return;
     }
   }
-  ForEachRun(setup, corners, state, state.Blend(texture.IsOpaque()),
-             [&](auto ops, int y, int first, int last, auto depth) {
-               using Ops = decltype(ops);
-               const TexelSource source{texture.Texels(),        width,
-                                        ToFixed(u.At(first, y)), ToFixed(v.At(first, y)),
-                                        ToFixed(u.dx),           ToFixed(v.dx)};
-               const std::int64_t steps = last - first;
-               const std::int64_t lastU = source.u + source.du * steps;
-               const std::int64_t lastV = source.v + source.dv * steps;
-               auto inside = [](std::int64_t from, std::int64_t to, std::int64_t size) {
-                 return from >> 32 >= 0 && from >> 32 < size && to >> 32 >= 0 && to >> 32 < size;
-               };
-               if (!inside(source.u, lastU, width) || !inside(source.v, lastV, height)) {
-                 FillRun<Ops>(y, first, last, depth, WrappingTexelSource{source, height}, state);
-               } else if (source.dv == 0) {
-                 const TexelRowSource row{source.texels + (source.v >> 32) * width, source.u,
-                                          source.du};
-                 FillRun<Ops>(y, first, last, depth, row, state);
-               } else {
-                 FillRun<Ops>(y, first, last, depth, source, state);
-               }
-             });
+  const std::int64_t du = ToFixed(u.dx);
+  const std::int64_t dv = ToFixed(v.dx);
+  ForEachRun(
+      setup, corners, state, state.Blend(texture.IsOpaque()),
+      [&](auto ops, int y, int first, int last, auto depth) {
+        using Ops = decltype(ops);
+        const TexelSource source{texture.Texels(),        width, ToFixed(u.At(first, y)),
+                                 ToFixed(v.At(first, y)), du,    dv};
+        const std::int64_t steps = last - first;
+        const std::int64_t lastU = source.u + source.du * steps;
+        const std::int64_t lastV = source.v + source.dv * steps;
+        auto inside = [](std::int64_t from, std::int64_t to, std::int64_t size) {
+          return from >> 32 >= 0 && from >> 32 < size && to >> 32 >= 0 && to >> 32 < size;
+        };
+        if (!inside(source.u, lastU, width) || !inside(source.v, lastV, height)) {
+          FillRun<Ops>(y, first, last, depth, WrappingTexelSource{source, height}, state);
+        } else if (source.dv == 0) {
+          const TexelRowSource row{source.texels + (source.v >> 32) * width, source.u, source.du};
+          FillRun<Ops>(y, first, last, depth, row, state);
+        } else {
+          FillRun<Ops>(y, first, last, depth, source, state);
+        }
+      });
 }
 
 void Rasterizer::DrawPerspective(const TriangleSetup& setup, const ScreenVertex (&corners)[3],

@@ -9,7 +9,8 @@ RenderTarget::RenderTarget(int width, int height)
       height_(height),
       colours_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), clearColour_),
       depths_(colours_.size(), clearDepth_),
-      rows_(static_cast<std::size_t>(height)) {}
+      rows_(static_cast<std::size_t>(height)),
+      lowestDepths_(rows_.size(), clearDepth_) {}
 
 void RenderTarget::ClearColour(std::uint32_t colour) {
   MarkPending(colourPending);
@@ -19,6 +20,7 @@ void RenderTarget::ClearColour(std::uint32_t colour) {
 void RenderTarget::ClearDepth(double depth) {
   MarkPending(depthPending);
   clearDepth_ = DepthValue(depth);
+  std::fill(lowestDepths_.begin(), lowestDepths_.end(), clearDepth_);
 }
 
 void RenderTarget::MarkPending(std::uint8_t what) {
@@ -69,6 +71,7 @@ bool RenderTarget::FillClearedRun(int y, int first, int last, std::uint32_t colo
   const bool writesDepth = passes && depthMode == DepthMode::TestWrite;
   row.runs[row.runCount++] = Run{first, last, passes ? colour | 0xFF000000u : clearColour_,
                                  writesDepth ? depth : clearDepth_};
+  if (writesDepth) NoteDepth(y, depth);
   return true;
 }
 

@@ -42,6 +42,16 @@ class RenderTarget {
   bool FillClearedRun(int y, int first, int last, std::uint32_t colour, std::uint16_t depth,
                       DepthMode depthMode);
 
+  // No depth in the row is below this value (the row's depths as they stand,
+  // deferred clears included): a run at one depth no greater passes the
+  // less-or-equal test at every pixel, so the test can be skipped.
+  std::uint16_t LowestDepth(int y) const { return lowestDepths_[static_cast<std::size_t>(y)]; }
+  // Notes depths written to the row, the lowest of them `depth`.
+  void NoteDepth(int y, std::uint16_t depth) {
+    std::uint16_t& lowest = lowestDepths_[static_cast<std::size_t>(y)];
+    if (depth < lowest) lowest = depth;
+  }
+
   // The whole back buffer as it stands, every pending clear done.
   const std::uint32_t* Colours();
 
@@ -81,6 +91,7 @@ class RenderTarget {
   std::vector<std::uint32_t> colours_;
   std::vector<std::uint16_t> depths_;
   std::vector<RowState> rows_;
+  std::vector<std::uint16_t> lowestDepths_;
   std::uint32_t clearColour_ = 0xFF000000u;
   std::uint16_t clearDepth_ = 0xFFFF;
 };

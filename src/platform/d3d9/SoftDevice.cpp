@@ -46,9 +46,23 @@ void Multiply(const double (&left)[4][4], const double (&right)[4][4], double (&
   }
 }
 
-bool IsFinite(const ClipVertex& vertex) {
-  return std::isfinite(vertex.x) && std::isfinite(vertex.y) && std::isfinite(vertex.z) &&
-         std::isfinite(vertex.w) && std::isfinite(vertex.u) && std::isfinite(vertex.v);
+// x - x is 0 for every finite x and NaN for infinities and NaN.
+bool AllFinite(const float (&position)[3], const float (&coordinates)[2]) {
+  const float probe = (position[0] - position[0]) + (position[1] - position[1]) +
+                      (position[2] - position[2]) + (coordinates[0] - coordinates[0]) +
+                      (coordinates[1] - coordinates[1]);
+  return probe == 0;
+}
+
+// A world transform that only moves (the scene's road tiles) leaves rows 0 to 2
+// of view x projection as they are.
+bool IsTranslation(const double (&matrix)[4][4]) {
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 4; ++column) {
+      if (matrix[row][column] != (row == column ? 1 : 0)) return false;
+    }
+  }
+  return matrix[3][3] == 1;
 }
 
 }  // namespace
@@ -171,7 +185,20 @@ void SoftDevice::UpdateWorldViewProjection() {
     worldChanged_ = true;
   }
   if (worldChanged_) {
-    Multiply(world_, viewProjection_, worldViewProjection_);
+    if (IsTranslation(world_)) {
+      for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 4; ++column) {
+          worldViewProjection_[row][column] = viewProjection_[row][column];
+        }
+      }
+      for (int column = 0; column < 4; ++column) {
+        worldViewProjection_[3][column] =
+            world_[3][0] * viewProjection_[0][column] + world_[3][1] * viewProjection_[1][column] +
+            world_[3][2] * viewProjection_[2][column] + viewProjection_[3][column];
+      }
+    } else {
+      Multiply(world_, viewProjection_, worldViewProjection_);
+    }
     worldChanged_ = false;
   }
 }
@@ -238,6 +265,7 @@ bool SoftDevice::FetchTriangle(const unsigned char* data, UINT stride,
     if ((fvf_ & D3DFVF_TEX1) != 0) {
       std::memcpy(coordinates, vertex + textureOffset, sizeof coordinates);
     }
+    if (!AllFinite(position, coordinates)) return false;
     ClipVertex& out = triangle[i];
     double* clip[4] = {&out.x, &out.y, &out.z, &out.w};
     for (int column = 0; column < 4; ++column) {
@@ -249,7 +277,6 @@ bool SoftDevice::FetchTriangle(const unsigned char* data, UINT stride,
     for (int channel = 0; channel < 4; ++channel) {
       out.colour[channel] = (diffuse >> (24 - 8 * channel)) & 0xFF;
     }
-    if (!IsFinite(out)) return false;
   }
   return true;
 }

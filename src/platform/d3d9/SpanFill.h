@@ -24,6 +24,7 @@ struct FlatDepth {
   std::uint16_t value;
   std::uint16_t Value() const { return value; }
   void Advance() {}
+  std::uint16_t LowestOver(int /*count*/) const { return value; }
 };
 
 // ... or z/w stepped per pixel.
@@ -32,6 +33,10 @@ struct SlopedDepth {
   double step;
   std::uint16_t Value() const { return RenderTarget::DepthValue(value); }
   void Advance() { value += step; }
+  // The lowest depth of the next `count` pixels: z/w runs straight along a row.
+  std::uint16_t LowestOver(int count) const {
+    return std::min(Value(), RenderTarget::DepthValue(value + step * (count - 1)));
+  }
 };
 
 // One colour for the whole run.
