@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/D3D9.h"
+#include "platform/Windows.h"
 #include "render/Direct3D.h"
 #include "render/Matrix4.h"
 #include "render/RenderDevice.h"
@@ -42,10 +43,22 @@ std::vector<std::uint32_t> Picture(int width, int height, std::uint32_t colour, 
   return pixels;
 }
 
+// The game's 1024 x 768 window, on the headless backend.
+HWND MakeWindow() {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.lpszClassName = u"RenderBench";
+  RegisterClassExW(&windowClass);  // or registered already
+  return CreateWindowExW(0, u"RenderBench", u"", WS_POPUP, 0, 0, 1024, 768, nullptr, nullptr,
+                         nullptr, nullptr);
+}
+
 class GameFrame {
  public:
   explicit GameFrame(double zoom)
-      : device_(direct3D_.CreateDevice(false, reinterpret_cast<HWND>(&windowIdentity_), 1024, 768)),
+      : window_(MakeWindow()),
+        device_(direct3D_.CreateDevice(false, window_, 1024, 768)),
         zoom_(zoom) {
     device_->SetClearColour(0xFFFFFFFE);
     IDirect3DDevice9* d = device_->GetDevice();
@@ -64,6 +77,8 @@ class GameFrame {
     projection_.m[3][2] = -2.003913894324853;
   }
 
+  ~GameFrame() { DestroyWindow(window_); }
+
   void Draw() {
     device_->BeginFrame();
     device_->SetTransform(TransformKind::Projection, projection_);
@@ -77,13 +92,14 @@ class GameFrame {
       for (int column = 0; column < mapSize; ++column) {
         CTexture* road = roadAt_[row * mapSize + column];
         if (road == nullptr) continue;
-        device_->SetTransform(TransformKind::World,
-                              Matrix4::Translation(Vector3{column * 8.0 - 256, row * 8.0 - 256, 0}));
+        device_->SetTransform(TransformKind::World, Matrix4::Translation(Vector3{
+                                                        column * 8.0 - 256, row * 8.0 - 256, 0}));
         DrawQuad(4, 4, road);
       }
     }
     for (const Placed& frog : frogs_) DrawTurned(frog, 1, 1, frogTexture_);
-    for (std::size_t i = 0; i < cars_.size(); ++i) DrawTurned(cars_[i], 2.5, 2.5, carTextures_[i % 3]);
+    for (std::size_t i = 0; i < cars_.size(); ++i)
+      DrawTurned(cars_[i], 2.5, 2.5, carTextures_[i % 3]);
     for (const Placed& block : blocks_) DrawTurned(block, 2.3, 0.75, blockTexture_);
     DrawTurned(blocks_.front(), 2.3, 0.75, blockTexture_);  // the preview under the cursor
     device_->SetTransform(TransformKind::Projection, Matrix4::Identity());
@@ -105,8 +121,8 @@ class GameFrame {
     }
     frogTexture_ = device_->CreateTexture(32, 32, Picture(32, 32, 0x20C020, true).data());
     for (int i = 0; i < 3; ++i) {
-      carTextures_.push_back(device_->CreateTexture(
-          64, 64, Picture(64, 64, 0xC02020u << i, true).data()));
+      carTextures_.push_back(
+          device_->CreateTexture(64, 64, Picture(64, 64, 0xC02020u << i, true).data()));
     }
     blockTexture_ = device_->CreateTexture(64, 32, Picture(64, 32, 0xE0A000, true).data());
     savedSprite_ = device_->CreateSprite(40, 40, Picture(40, 40, 0x20C020, true).data());
@@ -123,14 +139,19 @@ class GameFrame {
     for (int row = 0; row < mapSize; ++row) {
       for (int column = 0; column < mapSize; ++column) {
         const bool across = row % 4 == 0, along = column % 4 == 0;
-        if (across || along) roadAt_[row * mapSize + column] = roadTextures_[across && along ? 10 : across ? 1 : 0];
+        if (across || along)
+          roadAt_[row * mapSize + column] = roadTextures_[across && along ? 10 : across ? 1 : 0];
       }
     }
     std::mt19937 random(2024);
     std::uniform_real_distribution<double> nearMiddle(-60, 60), angle(0, 4 * halfPi);
-    for (int i = 0; i < 100; ++i) frogs_.push_back({nearMiddle(random), nearMiddle(random), i % 7 == 0 ? 3.0 : 0.0, angle(random)});
-    for (int i = 0; i < 16; ++i) cars_.push_back({(i % 8) * 32.0 - 128, (i / 8) * 32.0 - 96, 0, (i % 4) * halfPi});
-    for (int i = 0; i < 5; ++i) blocks_.push_back({i * 32.0 - 64, 16.0 - 256 + 256, 0, (i % 2) * halfPi});
+    for (int i = 0; i < 100; ++i)
+      frogs_.push_back(
+          {nearMiddle(random), nearMiddle(random), i % 7 == 0 ? 3.0 : 0.0, angle(random)});
+    for (int i = 0; i < 16; ++i)
+      cars_.push_back({(i % 8) * 32.0 - 128, (i / 8) * 32.0 - 96, 0, (i % 4) * halfPi});
+    for (int i = 0; i < 5; ++i)
+      blocks_.push_back({i * 32.0 - 64, 16.0 - 256 + 256, 0, (i % 2) * halfPi});
   }
 
   void DrawQuad(double a, double b, CTexture* texture) {
@@ -157,7 +178,7 @@ class GameFrame {
     }
   }
 
-  char windowIdentity_ = 0;
+  HWND window_;
   CDirect3D direct3D_;
   std::unique_ptr<CRenderDevice> device_;
   double zoom_;

@@ -4,14 +4,13 @@
 #include <vector>
 
 #include "BmpFile.h"
-#include "TestDevice.h"
 #include "platform/TestControls.h"
 #include "render/Bitmap.h"
+#include "tests/tlib/ThrowsMessage.h"
 
 using render_test::BmpPicture;
 using render_test::EncodeBmp;
 using render_test::TemporaryFile;
-using render_test::ThrownMessage;
 
 namespace {
 
@@ -55,17 +54,12 @@ TEST(Bitmap, StoresTheTopRowFirstWhateverTheFileOrder) {
 }
 
 TEST(Bitmap, ReportsPicturesItCannotUse) {
-  EXPECT_EQ(u"Unsupported bit depth", ThrownMessage([] {
-              LoadPicture({4, 4, 8, false, false, std::vector<std::uint32_t>(16, 0)});
-            }));
-  EXPECT_EQ(u"Unsupported bit depth", ThrownMessage([] {
-              LoadPicture({4, 4, 16, false, false, std::vector<std::uint32_t>(16, 0)});
-            }));
-  EXPECT_EQ(u"LoadImage() failed", ThrownMessage([] { CBitmap::Load(u"Data\\Missing.bmp"); }));
-  EXPECT_EQ(u"LoadImage() failed", ThrownMessage([] { CBitmap::Load(tlib::TString()); }));
+  const std::vector<std::uint32_t> sixteen(16, 0);
+  EXPECT_THROWS_MESSAGE((LoadPicture({4, 4, 8, false, false, sixteen})), u"Unsupported bit depth");
+  EXPECT_THROWS_MESSAGE((LoadPicture({4, 4, 16, false, false, sixteen})), u"Unsupported bit depth");
+  EXPECT_THROWS_MESSAGE(CBitmap::Load(u"Data\\Missing.bmp"), u"LoadImage() failed");
+  EXPECT_THROWS_MESSAGE(CBitmap::Load(tlib::TString()), u"LoadImage() failed");
   platform_test::FailCall("GetObjectW", ERROR_INVALID_HANDLE);
-  EXPECT_EQ(u"GetObject() failed", ThrownMessage([] {
-              LoadPicture({1, 1, 24, false, false, {0}});
-            }));
+  EXPECT_THROWS_MESSAGE((LoadPicture({1, 1, 24, false, false, {0}})), u"GetObject() failed");
   platform_test::ClearCallFailures();
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "TestDevice.h"
+#include "tests/platform/HeadlessFixture.h"
 
 using platform_test::PresentedFrame;
 using render_test::TestDevice;
@@ -81,7 +82,9 @@ bool NearWhole(double value, double margin) { return std::abs(value - std::round
 
 }  // namespace
 
-TEST(SoftProjection, GroundQuadFarLargerThanTheScreenCoversEachPixelOnce) {
+class SoftProjection : public HeadlessFixture {};
+
+TEST_F(SoftProjection, GroundQuadFarLargerThanTheScreenCoversEachPixelOnce) {
   constexpr int width = 256, height = 192;
   struct Camera {
     double x, y, zoom;
@@ -130,7 +133,7 @@ TEST(SoftProjection, GroundQuadFarLargerThanTheScreenCoversEachPixelOnce) {
   }
 }
 
-TEST(SoftProjection, TexturedFloorInPerspectiveMatchesARayCastPicture) {
+TEST_F(SoftProjection, TexturedFloorInPerspectiveMatchesARayCastPicture) {
   constexpr int size = 96, textureWidth = 37, textureHeight = 21;
   // View depth z lands at clip z = z - 0.5 and w = z: the near plane is at
   // depth 0.5 and a point (x, y, z) appears at (x / z, y / z).

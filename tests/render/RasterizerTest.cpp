@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "TestDevice.h"
+#include "tests/platform/HeadlessFixture.h"
 
 using platform_test::PresentedFrame;
 using render_test::PixelCorner;
@@ -59,7 +60,9 @@ int Wrap(int value, int size) { return ((value % size) + size) % size; }
 
 }  // namespace
 
-TEST(SoftRasterizer, RectanglesCoverThePixelCentresInsideByTheTopLeftRule) {
+class SoftRasterizer : public HeadlessFixture {};
+
+TEST_F(SoftRasterizer, RectanglesCoverThePixelCentresInsideByTheTopLeftRule) {
   TestDevice device(32, 32);
   CountCoverage(device);
   device.BeginFrame(black);
@@ -73,7 +76,7 @@ TEST(SoftRasterizer, RectanglesCoverThePixelCentresInsideByTheTopLeftRule) {
             }));
 }
 
-TEST(SoftRasterizer, TrianglesSharingEdgesCoverEveryPixelExactlyOnce) {
+TEST_F(SoftRasterizer, TrianglesSharingEdgesCoverEveryPixelExactlyOnce) {
   // A 14 x 14 grid of squares split into triangles fills [4, 60) x [4, 60):
   // the inner grid points lie on pixel centres, then are jittered off them.
   for (double jitter : {0.0, 0.45}) {
@@ -117,7 +120,7 @@ TEST(SoftRasterizer, TrianglesSharingEdgesCoverEveryPixelExactlyOnce) {
   }
 }
 
-TEST(SoftRasterizer, CullsTrianglesWoundCounterClockwiseOnScreen) {
+TEST_F(SoftRasterizer, CullsTrianglesWoundCounterClockwiseOnScreen) {
   TestDevice device(16, 16);
   const PixelCorner topLeft{1, 1, 0.5f, red, 0, 0};
   const PixelCorner topRight{14, 1, 0.5f, red, 0, 0};
@@ -130,7 +133,7 @@ TEST(SoftRasterizer, CullsTrianglesWoundCounterClockwiseOnScreen) {
   EXPECT_EQ(0xFF0000u, device.EndFrame().Colour(4, 4));
 }
 
-TEST(SoftRasterizer, DepthTestKeepsTheNearerSurfaceAndPassesTies) {
+TEST_F(SoftRasterizer, DepthTestKeepsTheNearerSurfaceAndPassesTies) {
   struct Case {
     float firstZ, secondZ;
     std::uint32_t expected;  // red drawn first, blue second
@@ -151,7 +154,7 @@ TEST(SoftRasterizer, DepthTestKeepsTheNearerSurfaceAndPassesTies) {
   }
 }
 
-TEST(SoftRasterizer, FullyTransparentTexelsStillWriteDepth) {
+TEST_F(SoftRasterizer, FullyTransparentTexelsStillWriteDepth) {
   TestDevice device(8, 8);
   IDirect3DTexture9* clear = device.MakeTexture(1, 1, {0x00FFFFFF});
   device.BeginFrame(0xFF203040);
@@ -164,7 +167,7 @@ TEST(SoftRasterizer, FullyTransparentTexelsStillWriteDepth) {
   clear->Release();
 }
 
-TEST(SoftRasterizer, HonoursTheDepthAndBlendStates) {
+TEST_F(SoftRasterizer, HonoursTheDepthAndBlendStates) {
   TestDevice device(8, 8);
   IDirect3DDevice9* d = device.Device();
   // Depth writes off: a later, farther surface is not hidden.
@@ -187,7 +190,7 @@ TEST(SoftRasterizer, HonoursTheDepthAndBlendStates) {
   EXPECT_EQ(0x102030u, device.EndFrame().Colour(2, 2));
 }
 
-TEST(SoftRasterizer, BlendsSourceTimesAlphaPlusDestinationTimesInverseAlpha) {
+TEST_F(SoftRasterizer, BlendsSourceTimesAlphaPlusDestinationTimesInverseAlpha) {
   const std::uint32_t backgrounds[] = {0xFFFFFE, 0x000000, 0x3C8AF0};
   const std::uint32_t sources[] = {0x7F7F7F7F, 0x00FF00FF, 0x01FFFFFF, 0x80123456,
                                    0xFE00FF80, 0xFFABCDEF, 0x40FFFFFF};
@@ -212,7 +215,7 @@ TEST(SoftRasterizer, BlendsSourceTimesAlphaPlusDestinationTimesInverseAlpha) {
   EXPECT_EQ(0xBFBFBFu, device.EndFrame().Colour(1, 1));
 }
 
-TEST(SoftRasterizer, TextureStageMultipliesByTheDiffuseColourAndTakesTheTextureAlpha) {
+TEST_F(SoftRasterizer, TextureStageMultipliesByTheDiffuseColourAndTakesTheTextureAlpha) {
   TestDevice device(8, 8);
   IDirect3DTexture9* grey = device.MakeTexture(1, 1, {0xFF808080});
   IDirect3DTexture9* halfGrey = device.MakeTexture(1, 1, {0x80808080});
@@ -228,7 +231,7 @@ TEST(SoftRasterizer, TextureStageMultipliesByTheDiffuseColourAndTakesTheTextureA
   halfGrey->Release();
 }
 
-TEST(SoftRasterizer, LightingWithoutLightsLeavesVerticesBlack) {
+TEST_F(SoftRasterizer, LightingWithoutLightsLeavesVerticesBlack) {
   TestDevice device(4, 4);
   device.Device()->SetRenderState(D3DRS_LIGHTING, TRUE);
   device.BeginFrame(0xFFFFFFFF);
@@ -236,7 +239,7 @@ TEST(SoftRasterizer, LightingWithoutLightsLeavesVerticesBlack) {
   EXPECT_EQ(0x000000u, device.EndFrame().Colour(1, 1));
 }
 
-TEST(SoftRasterizer, PointSamplesTexelsOfATextureThatIsNotAPowerOfTwo) {
+TEST_F(SoftRasterizer, PointSamplesTexelsOfATextureThatIsNotAPowerOfTwo) {
   constexpr int width = 37, height = 21;
   TestDevice device(128, 64);
   IDirect3DTexture9* texture = device.MakeTexture(width, height, NumberedTexels(width, height));

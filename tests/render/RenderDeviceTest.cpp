@@ -14,26 +14,31 @@
 #include "render/Matrix4.h"
 #include "render/RenderDevice.h"
 #include "render/Sprite.h"
+#include "tests/platform/HeadlessFixture.h"
+#include "tests/tlib/ThrowsMessage.h"
 
 using platform_test::PresentedFrame;
-using render_test::ThrownMessage;
+using render_test::SetProgramRenderStates;
+using render_test::TestWindow;
 
 namespace {
 
-// A render device for a stand-in main window, with the program's render states.
-class RenderDeviceFixture : public ::testing::Test {
+// A render device for a 1024 x 768 main window, with the program's render states.
+class RenderDeviceFixture : public HeadlessFixture {
  protected:
-  RenderDeviceFixture() : device_(direct3D_.CreateDevice(false, Window(), 1024, 768)) {
-    IDirect3DDevice9* d = device_->GetDevice();
-    d->SetRenderState(D3DRS_LIGHTING, FALSE);
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-    d->SetRenderState(D3DRS_ZENABLE, D3DZB_TRUE);
-    d->SetRenderState(D3DRS_ZWRITEENABLE, TRUE);
+  void SetUp() override {
+    HeadlessFixture::SetUp();
+    window_ = std::make_unique<TestWindow>(1024, 768);
+    device_.reset(direct3D_.CreateDevice(false, Window(), 1024, 768));
+    SetProgramRenderStates(device_->GetDevice());
+  }
+  void TearDown() override {
+    device_.reset();
+    window_.reset();
+    HeadlessFixture::TearDown();
   }
 
-  HWND Window() { return reinterpret_cast<HWND>(&windowIdentity_); }
+  HWND Window() { return window_->Handle(); }
 
   template <typename Draw>
   PresentedFrame Frame(Draw draw) {
@@ -49,7 +54,7 @@ class RenderDeviceFixture : public ::testing::Test {
     device_->SetTransform(TransformKind::World, Matrix4::Identity());
   }
 
-  char windowIdentity_ = 0;
+  std::unique_ptr<TestWindow> window_;
   CDirect3D direct3D_;
   std::unique_ptr<CRenderDevice> device_;
 };
@@ -153,20 +158,23 @@ TEST_F(RenderDevice, DrawsTheGroundAndATileThroughTheGameCamera) {
 }
 
 TEST_F(RenderDevice, FailingDirect3DCallsThrow) {
-  EXPECT_EQ(u"COM method call failed",
-            ThrownMessage([&] { device_->CreateTexture(0, 5, nullptr); }));
-  EXPECT_EQ(u"COM method call failed",
-            ThrownMessage([&] { device_->CreateSprite(5000, 5, nullptr); }));
+  EXPECT_THROWS_MESSAGE(device_->CreateTexture(0, 5, nullptr), u"COM method call failed");
+  EXPECT_THROWS_MESSAGE(device_->CreateSprite(5000, 5, nullptr), u"COM method call failed");
   device_->BeginFrame();
-  EXPECT_EQ(u"COM method call failed", ThrownMessage([&] { device_->BeginFrame(); }));
+  EXPECT_THROWS_MESSAGE(device_->BeginFrame(), u"COM method call failed");
   platform_test::FailCall("IDirect3DDevice9::Present", 0);
-  EXPECT_EQ(u"COM method call failed", ThrownMessage([&] { device_->EndFrame(); }));
+  EXPECT_THROWS_MESSAGE(device_->EndFrame(), u"COM method call failed");
   platform_test::FailCall("IDirect3D9::CreateDevice", 0);
-  EXPECT_EQ(u"COM method call failed",
-            ThrownMessage([&] { delete direct3D_.CreateDevice(false, Window(), 1024, 768); }));
+  EXPECT_THROWS_MESSAGE(delete direct3D_.CreateDevice(false, Window(), 1024, 768),
+                        u"COM method call failed");
   platform_test::FailCall("Direct3DCreate9", 0);
-  EXPECT_EQ(u"Direct3DCreate9() failed", ThrownMessage([] { CDirect3D failing; }));
-  platform_test::ClearCallFailures();
+  EXPECT_THROWS_MESSAGE(CDirect3D(), u"Direct3DCreate9() failed");
+}
+
+TEST_F(RenderDevice, PresentingIntoAWindowThatIsGoneFails) {
+  device_->BeginFrame();
+  window_.reset();
+  EXPECT_THROWS_MESSAGE(device_->EndFrame(), u"COM method call failed");
 }
 
 TEST_F(RenderDeviceThreads, TexturesAreCreatedOnAnotherThreadWhileFramesAreDrawn) {

@@ -6,6 +6,7 @@
 
 #include "TestDevice.h"
 #include "platform/D3D9.h"
+#include "tests/platform/HeadlessFixture.h"
 
 using render_test::TestDevice;
 
@@ -22,12 +23,13 @@ D3DPRESENT_PARAMETERS WindowedParameters() {
   return parameters;
 }
 
-char windowIdentity;
-const HWND window = reinterpret_cast<HWND>(&windowIdentity);
-
 }  // namespace
 
-TEST(SoftDevice, Direct3DRefusesOtherSdkVersionsAndUnsupportedDevices) {
+class SoftDevice : public HeadlessFixture {};
+
+TEST_F(SoftDevice, Direct3DRefusesOtherSdkVersionsAndUnsupportedDevices) {
+  const render_test::TestWindow testWindow(300, 200);
+  const HWND window = testWindow.Handle();
   EXPECT_EQ(nullptr, Direct3DCreate9(31));
   IDirect3D9* direct3D = Direct3DCreate9(D3D_SDK_VERSION);
   ASSERT_NE(nullptr, direct3D);
@@ -69,15 +71,19 @@ TEST(SoftDevice, Direct3DRefusesOtherSdkVersionsAndUnsupportedDevices) {
             direct3D->CreateDevice(0, D3DDEVTYPE_HAL, window, 0x40, nullptr, &device));
   EXPECT_EQ(D3DERR_INVALIDCALL,
             direct3D->CreateDevice(0, D3DDEVTYPE_HAL, window, 0x40, &parameters, nullptr));
+  char notAWindow;
+  EXPECT_EQ(D3DERR_INVALIDCALL, direct3D->CreateDevice(0, D3DDEVTYPE_HAL,
+                                                       reinterpret_cast<HWND>(&notAWindow), 0x40,
+                                                       &parameters, &device));
   // A windowed 0 x 0 back buffer takes the window's client size and says so.
   ASSERT_EQ(D3D_OK, direct3D->CreateDevice(0, D3DDEVTYPE_HAL, window, 0x40, &parameters, &device));
-  EXPECT_EQ(1024u, parameters.BackBufferWidth);
-  EXPECT_EQ(768u, parameters.BackBufferHeight);
+  EXPECT_EQ(300u, parameters.BackBufferWidth);
+  EXPECT_EQ(200u, parameters.BackBufferHeight);
   EXPECT_EQ(0u, device->Release());
   EXPECT_EQ(0u, direct3D->Release());
 }
 
-TEST(SoftDevice, TexturesAreCreatedOnlyAsSingleLevelA8R8G8B8OfAUsableSize) {
+TEST_F(SoftDevice, TexturesAreCreatedOnlyAsSingleLevelA8R8G8B8OfAUsableSize) {
   TestDevice test(8, 8);
   IDirect3DDevice9* device = test.Device();
   struct Case {
@@ -99,7 +105,7 @@ TEST(SoftDevice, TexturesAreCreatedOnlyAsSingleLevelA8R8G8B8OfAUsableSize) {
       {4, 4, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_SCRATCH},
   };
   for (const Case& c : refused) {
-    IDirect3DTexture9* texture = reinterpret_cast<IDirect3DTexture9*>(&windowIdentity);
+    IDirect3DTexture9* texture = reinterpret_cast<IDirect3DTexture9*>(device);  // any non-null
     EXPECT_EQ(D3DERR_INVALIDCALL, device->CreateTexture(c.width, c.height, c.levels, c.usage,
                                                         c.format, c.pool, &texture, nullptr))
         << c.width << "x" << c.height << " levels " << c.levels << " format " << c.format;
@@ -116,7 +122,7 @@ TEST(SoftDevice, TexturesAreCreatedOnlyAsSingleLevelA8R8G8B8OfAUsableSize) {
   texture->Release();
 }
 
-TEST(SoftDevice, OnlyStagingTexturesLockAndOnlyDeviceTexturesDraw) {
+TEST_F(SoftDevice, OnlyStagingTexturesLockAndOnlyDeviceTexturesDraw) {
   TestDevice test(8, 8);
   IDirect3DDevice9* device = test.Device();
   IDirect3DTexture9 *staging = nullptr, *drawn = nullptr, *other = nullptr;
@@ -154,7 +160,7 @@ TEST(SoftDevice, OnlyStagingTexturesLockAndOnlyDeviceTexturesDraw) {
   EXPECT_EQ(D3D_OK, device->SetTexture(0, nullptr));
 }
 
-TEST(SoftDevice, SetTextureKeepsTheTextureAliveUntilItIsReplaced) {
+TEST_F(SoftDevice, SetTextureKeepsTheTextureAliveUntilItIsReplaced) {
   TestDevice test(4, 4);
   IDirect3DTexture9* texture = test.MakeTexture(1, 1, {0xFF00FF00});
   EXPECT_EQ(2u, texture->AddRef());
@@ -173,7 +179,7 @@ TEST(SoftDevice, SetTextureKeepsTheTextureAliveUntilItIsReplaced) {
   EXPECT_EQ(D3D_OK, test.Device()->SetTexture(0, nullptr));  // the last reference goes
 }
 
-TEST(SoftDevice, RefusesCallsOutOfOrderOrWithBadArguments) {
+TEST_F(SoftDevice, RefusesCallsOutOfOrderOrWithBadArguments) {
   TestDevice test(4, 4);
   IDirect3DDevice9* device = test.Device();
   const float triangle[9] = {-1, 1, 0, 1, 1, 0, -1, -1, 0};
@@ -209,7 +215,7 @@ TEST(SoftDevice, RefusesCallsOutOfOrderOrWithBadArguments) {
   EXPECT_EQ(D3DERR_INVALIDCALL, device->Present(&whole, nullptr, nullptr, nullptr));
 }
 
-TEST(SoftDevice, SkipsTrianglesWithCornersThatAreNotNumbers) {
+TEST_F(SoftDevice, SkipsTrianglesWithCornersThatAreNotNumbers) {
   TestDevice test(4, 4);
   const float infinity = std::numeric_limits<float>::infinity();
   const float nan = std::numeric_limits<float>::quiet_NaN();

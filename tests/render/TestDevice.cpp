@@ -6,11 +6,35 @@
 
 namespace render_test {
 
+TestWindow::TestWindow(int width, int height) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.lpszClassName = u"RenderTest";
+  RegisterClassExW(&windowClass);  // or registered already
+  handle_ = CreateWindowExW(0, u"RenderTest", u"", WS_POPUP, 0, 0, width, height, nullptr, nullptr,
+                            nullptr, nullptr);
+  EXPECT_NE(nullptr, handle_);
+}
+
+TestWindow::~TestWindow() { DestroyWindow(handle_); }
+
+void SetProgramRenderStates(IDirect3DDevice9* device) {
+  device->SetRenderState(D3DRS_LIGHTING, FALSE);
+  device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+  device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+  device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+  device->SetRenderState(D3DRS_ZENABLE, D3DZB_TRUE);
+  device->SetRenderState(D3DRS_ZWRITEENABLE, TRUE);
+}
+
+// The back buffer takes the window's client size.
 TestDevice::TestDevice(int width, int height)
-    : width_(width), height_(height), direct3D_(Direct3DCreate9(D3D_SDK_VERSION)) {
+    : width_(width),
+      height_(height),
+      window_(width, height),
+      direct3D_(Direct3DCreate9(D3D_SDK_VERSION)) {
   D3DPRESENT_PARAMETERS parameters{};
-  parameters.BackBufferWidth = static_cast<UINT>(width);
-  parameters.BackBufferHeight = static_cast<UINT>(height);
   parameters.BackBufferFormat = D3DFMT_X8R8G8B8;
   parameters.BackBufferCount = 1;
   parameters.SwapEffect = D3DSWAPEFFECT_DISCARD;
@@ -18,16 +42,9 @@ TestDevice::TestDevice(int width, int height)
   parameters.EnableAutoDepthStencil = TRUE;
   parameters.AutoDepthStencilFormat = D3DFMT_D16;
   EXPECT_EQ(D3D_OK,
-            direct3D_->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL,
-                                    reinterpret_cast<HWND>(&windowIdentity_),
+            direct3D_->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window_.Handle(),
                                     D3DCREATE_HARDWARE_VERTEXPROCESSING, &parameters, &device_));
-  // The render states the program sets.
-  device_->SetRenderState(D3DRS_LIGHTING, FALSE);
-  device_->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-  device_->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-  device_->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-  device_->SetRenderState(D3DRS_ZENABLE, D3DZB_TRUE);
-  device_->SetRenderState(D3DRS_ZWRITEENABLE, TRUE);
+  SetProgramRenderStates(device_);
 }
 
 TestDevice::~TestDevice() {
@@ -44,7 +61,7 @@ void TestDevice::BeginFrame(D3DCOLOR clearColour) {
 platform_test::PresentedFrame TestDevice::EndFrame() {
   EXPECT_EQ(D3D_OK, device_->EndScene());
   EXPECT_EQ(D3D_OK, device_->Present(nullptr, nullptr, nullptr, nullptr));
-  return platform_test::LastPresentedFrame(reinterpret_cast<HWND>(&windowIdentity_));
+  return platform_test::LastPresentedFrame(window_.Handle());
 }
 
 void TestDevice::DrawColoured(const PixelCorner& a, const PixelCorner& b, const PixelCorner& c) {

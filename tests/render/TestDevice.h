@@ -1,6 +1,7 @@
-// A software Direct3D device with a small back buffer, set up with the render
-// states the program uses, for drawing triangles given in pixel coordinates
-// under identity transforms and reading back the presented frame.
+// A headless window, and a software Direct3D device for a small one, set up
+// with the render states the program uses, for drawing triangles given in
+// pixel coordinates under identity transforms and reading back the presented
+// frame. Tests that use them reset the headless desktop (HeadlessFixture).
 #pragma once
 
 #include <cstdint>
@@ -9,7 +10,7 @@
 
 #include "platform/D3D9.h"
 #include "platform/HeadlessFrames.h"
-#include "tlib/Exception.h"
+#include "platform/Windows.h"
 
 namespace render_test {
 
@@ -19,6 +20,23 @@ struct PixelCorner {
   D3DCOLOR colour;
   float u, v;
 };
+
+// A popup window whose client area is width x height; destroyed with the object.
+class TestWindow {
+ public:
+  TestWindow(int width, int height);
+  TestWindow(const TestWindow&) = delete;
+  TestWindow& operator=(const TestWindow&) = delete;
+  ~TestWindow();
+
+  HWND Handle() const { return handle_; }
+
+ private:
+  HWND handle_;
+};
+
+// The render states the program sets on its device.
+void SetProgramRenderStates(IDirect3DDevice9* device);
 
 class TestDevice {
  public:
@@ -54,20 +72,9 @@ class TestDevice {
 
   int width_;
   int height_;
-  char windowIdentity_ = 0;  // its address stands for a window handle
+  TestWindow window_;
   IDirect3D9* direct3D_;
   IDirect3DDevice9* device_ = nullptr;
 };
-
-// The message of the TException that `action` throws, or a note that it threw none.
-template <typename Action>
-std::u16string ThrownMessage(Action action) {
-  try {
-    action();
-  } catch (const tlib::TException& error) {
-    return error.Message();
-  }
-  return u"(no TException thrown)";
-}
 
 }  // namespace render_test

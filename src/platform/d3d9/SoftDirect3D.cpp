@@ -4,6 +4,7 @@
 
 #include "platform/d3d9/SoftDevice.h"
 #include "platform/posix/CallFailures.h"
+#include "platform/posix/WinUser.h"
 
 namespace platform::d3d9 {
 namespace {
@@ -24,13 +25,12 @@ bool IsSupported(const D3DPRESENT_PARAMETERS& parameters) {
          parameters.SwapEffect <= 3;
 }
 
-// The client size of a window.
-// Interim: the window stand-ins do not answer GetClientRect yet, so a windowed
-// device takes the size of the program's one window, 1024 x 768. Replace this
-// with GetClientRect once they do.
-bool ClientSize(HWND /*window*/, UINT& width, UINT& height) {
-  width = 1024;
-  height = 768;
+// A windowed device's back buffer of 0 x 0 takes the window's client size.
+bool ClientSize(HWND window, UINT& width, UINT& height) {
+  RECT client;
+  if (!GetClientRect(window, &client)) return false;
+  width = static_cast<UINT>(client.right - client.left);
+  height = static_cast<UINT>(client.bottom - client.top);
   return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/HeadlessFrames.h"
 #include "platform/posix/Presenter.h"
+#include "platform/posix/WinUser.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ std::map<HWND, WindowFrames>& Frames() {
 namespace platform {
 
 bool PresentFrame(HWND window, const std::uint32_t* pixels, int width, int height) {
-  if (window == nullptr || pixels == nullptr || width <= 0 || height <= 0) return false;
+  if (!IsWindow(window) || pixels == nullptr || width <= 0 || height <= 0) return false;
   std::lock_guard guard(framesLock);
   WindowFrames& frames = Frames()[window];
   frames.last.width = width;

@@ -15,6 +15,7 @@
 #pragma once
 
 #include "platform/posix/WinTypes.h"
+#include "platform/posix/WinUser.h"  // RECT
 
 using D3DCOLOR = DWORD;
 

@@ -8,6 +8,7 @@
 
 using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
+using SHORT = std::int16_t;
 using DWORD = std::uint32_t;
 using UINT = std::uint32_t;
 using LONG = std::int32_t;
@@ -45,14 +46,6 @@ using HBITMAP = HBITMAP__*;
 using HGDIOBJ = void*;
 struct HWND__;
 using HWND = HWND__*;
-
-struct RECT {
-  LONG left;
-  LONG top;
-  LONG right;
-  LONG bottom;
-};
-using LPRECT = RECT*;
 
 #ifndef TRUE
 #define TRUE 1
