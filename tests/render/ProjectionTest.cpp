@@ -140,11 +140,8 @@ TEST_F(SoftProjection, TexturedFloorInPerspectiveMatchesARayCastPicture) {
   const D3DMATRIX projection = Matrix({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 1, 0, 0, -0.5f, 0});
   TestDevice device(size, size);
   IDirect3DDevice9* d = device.Device();
-  std::vector<std::uint32_t> texels;
-  for (int j = 0; j < textureHeight; ++j) {
-    for (int i = 0; i < textureWidth; ++i) texels.push_back(0xFF000000u | i << 8 | j);
-  }
-  IDirect3DTexture9* texture = device.MakeTexture(textureWidth, textureHeight, texels);
+  IDirect3DTexture9* texture = device.MakeTexture(
+      textureWidth, textureHeight, render_test::Positions(textureWidth, textureHeight));
 
   // A floor below the eye from depth 6 up to `nearDepth`; from -1 it reaches
   // behind the eye and is cut at the near plane.
@@ -195,7 +192,7 @@ TEST_F(SoftProjection, TexturedFloorInPerspectiveMatchesARayCastPicture) {
                       NearWhole(v * textureHeight, 1e-3);
           const int i = static_cast<int>(std::floor(u * textureWidth)) % textureWidth;
           const int j = static_cast<int>(std::floor(v * textureHeight));
-          expected = static_cast<std::uint32_t>(i << 8 | std::min(j, textureHeight - 1));
+          expected = render_test::Position(i, std::min(j, textureHeight - 1));
         }
         if (ambiguous) continue;
         ++compared;

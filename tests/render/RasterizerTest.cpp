@@ -12,6 +12,8 @@
 
 using platform_test::PresentedFrame;
 using render_test::PixelCorner;
+using render_test::Position;
+using render_test::Positions;
 using render_test::TestDevice;
 
 namespace {
@@ -44,17 +46,6 @@ int CoverageMismatches(const PresentedFrame& frame, Expected expected) {
   }
   return mismatches;
 }
-
-// A texture whose texel (i, j) has the colour 0xFF00iijj.
-std::vector<std::uint32_t> NumberedTexels(int width, int height) {
-  std::vector<std::uint32_t> texels;
-  for (int j = 0; j < height; ++j) {
-    for (int i = 0; i < width; ++i) texels.push_back(0xFF000000u | i << 8 | j);
-  }
-  return texels;
-}
-
-std::uint32_t Numbered(int i, int j) { return static_cast<std::uint32_t>(i << 8 | j); }
 
 int Wrap(int value, int size) { return ((value % size) + size) % size; }
 
@@ -242,7 +233,7 @@ TEST_F(SoftRasterizer, LightingWithoutLightsLeavesVerticesBlack) {
 TEST_F(SoftRasterizer, PointSamplesTexelsOfATextureThatIsNotAPowerOfTwo) {
   constexpr int width = 37, height = 21;
   TestDevice device(128, 64);
-  IDirect3DTexture9* texture = device.MakeTexture(width, height, NumberedTexels(width, height));
+  IDirect3DTexture9* texture = device.MakeTexture(width, height, Positions(width, height));
   auto drawQuad = [&](float left, float top, float right, float bottom, float u0, float u1) {
     device.DrawTextured({left, top, 0.5f, 0, u0, 0}, {right, top, 0.5f, 0, u1, 0},
                         {left, bottom, 0.5f, 0, u0, 1}, texture);
@@ -254,7 +245,7 @@ TEST_F(SoftRasterizer, PointSamplesTexelsOfATextureThatIsNotAPowerOfTwo) {
   drawQuad(5, 7, 5 + width, 7 + height, 0, 1);
   PresentedFrame frame = device.EndFrame();
   for (int j = 0; j < height; ++j) {
-    for (int i = 0; i < width; ++i) ASSERT_EQ(Numbered(i, j), frame.Colour(5 + i, 7 + j));
+    for (int i = 0; i < width; ++i) ASSERT_EQ(Position(i, j), frame.Colour(5 + i, 7 + j));
   }
   EXPECT_EQ(0u, frame.Colour(4, 7));
   EXPECT_EQ(0u, frame.Colour(5 + width, 7));
@@ -268,7 +259,7 @@ TEST_F(SoftRasterizer, PointSamplesTexelsOfATextureThatIsNotAPowerOfTwo) {
     frame = device.EndFrame();
     for (int y = 0; y < n * height && y < frame.height; ++y) {
       for (int x = 0; x < n * width && x < frame.width; ++x) {
-        ASSERT_EQ(Numbered(x / n, y / n), frame.Colour(x, y))
+        ASSERT_EQ(Position(x / n, y / n), frame.Colour(x, y))
             << n << " times at " << x << ", " << y;
       }
     }
@@ -281,7 +272,7 @@ TEST_F(SoftRasterizer, PointSamplesTexelsOfATextureThatIsNotAPowerOfTwo) {
   frame = device.EndFrame();
   for (int y = 0; y < 20; ++y) {
     for (int x = 0; x < 3 * width; ++x) {
-      ASSERT_EQ(Numbered(Wrap(x - width, width), y * height / 20), frame.Colour(x, y));
+      ASSERT_EQ(Position(Wrap(x - width, width), y * height / 20), frame.Colour(x, y));
     }
   }
   texture->Release();

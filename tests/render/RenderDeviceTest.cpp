@@ -18,6 +18,8 @@
 #include "tests/tlib/ThrowsMessage.h"
 
 using platform_test::PresentedFrame;
+using render_test::Position;
+using render_test::Positions;
 using render_test::SetProgramRenderStates;
 using render_test::TestWindow;
 
@@ -61,17 +63,6 @@ class RenderDeviceFixture : public HeadlessFixture {
 
 using RenderDevice = RenderDeviceFixture;
 using RenderDeviceThreads = RenderDeviceFixture;
-
-// Pixels whose colour says where they are: 0xFF000000 | x << 10 | y.
-std::vector<std::uint32_t> Positions(int width, int height) {
-  std::vector<std::uint32_t> pixels;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) pixels.push_back(0xFF000000u | x << 10 | y);
-  }
-  return pixels;
-}
-
-std::uint32_t Position(int x, int y) { return static_cast<std::uint32_t>(x << 10 | y); }
 
 }  // namespace
 

@@ -9,21 +9,9 @@
 #include "tests/platform/HeadlessFixture.h"
 
 using render_test::TestDevice;
+using render_test::WindowedParameters;
 
-namespace {
-
-D3DPRESENT_PARAMETERS WindowedParameters() {
-  D3DPRESENT_PARAMETERS parameters{};
-  parameters.BackBufferFormat = D3DFMT_X8R8G8B8;
-  parameters.BackBufferCount = 1;
-  parameters.SwapEffect = D3DSWAPEFFECT_DISCARD;
-  parameters.Windowed = TRUE;
-  parameters.EnableAutoDepthStencil = TRUE;
-  parameters.AutoDepthStencilFormat = D3DFMT_D16;
-  return parameters;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class SoftDevice : public HeadlessFixture {};
 
@@ -72,9 +60,9 @@ TEST_F(SoftDevice, Direct3DRefusesOtherSdkVersionsAndUnsupportedDevices) {
   EXPECT_EQ(D3DERR_INVALIDCALL,
             direct3D->CreateDevice(0, D3DDEVTYPE_HAL, window, 0x40, &parameters, nullptr));
   char notAWindow;
-  EXPECT_EQ(D3DERR_INVALIDCALL, direct3D->CreateDevice(0, D3DDEVTYPE_HAL,
-                                                       reinterpret_cast<HWND>(&notAWindow), 0x40,
-                                                       &parameters, &device));
+  EXPECT_EQ(D3DERR_INVALIDCALL,
+            direct3D->CreateDevice(0, D3DDEVTYPE_HAL, reinterpret_cast<HWND>(&notAWindow), 0x40,
+                                   &parameters, &device));
   // A windowed 0 x 0 back buffer takes the window's client size and says so.
   ASSERT_EQ(D3D_OK, direct3D->CreateDevice(0, D3DDEVTYPE_HAL, window, 0x40, &parameters, &device));
   EXPECT_EQ(300u, parameters.BackBufferWidth);

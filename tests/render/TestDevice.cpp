@@ -28,12 +28,7 @@ void SetProgramRenderStates(IDirect3DDevice9* device) {
   device->SetRenderState(D3DRS_ZWRITEENABLE, TRUE);
 }
 
-// The back buffer takes the window's client size.
-TestDevice::TestDevice(int width, int height)
-    : width_(width),
-      height_(height),
-      window_(width, height),
-      direct3D_(Direct3DCreate9(D3D_SDK_VERSION)) {
+D3DPRESENT_PARAMETERS WindowedParameters() {
   D3DPRESENT_PARAMETERS parameters{};
   parameters.BackBufferFormat = D3DFMT_X8R8G8B8;
   parameters.BackBufferCount = 1;
@@ -41,6 +36,23 @@ TestDevice::TestDevice(int width, int height)
   parameters.Windowed = TRUE;
   parameters.EnableAutoDepthStencil = TRUE;
   parameters.AutoDepthStencilFormat = D3DFMT_D16;
+  return parameters;
+}
+
+std::vector<std::uint32_t> Positions(int width, int height) {
+  std::vector<std::uint32_t> pixels;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) pixels.push_back(0xFF000000u | Position(x, y));
+  }
+  return pixels;
+}
+
+TestDevice::TestDevice(int width, int height)
+    : width_(width),
+      height_(height),
+      window_(width, height),
+      direct3D_(Direct3DCreate9(D3D_SDK_VERSION)) {
+  D3DPRESENT_PARAMETERS parameters = WindowedParameters();
   EXPECT_EQ(D3D_OK,
             direct3D_->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window_.Handle(),
                                     D3DCREATE_HARDWARE_VERTEXPROCESSING, &parameters, &device_));

@@ -38,6 +38,15 @@ class TestWindow {
 // The render states the program sets on its device.
 void SetProgramRenderStates(IDirect3DDevice9* device);
 
+// Windowed with a 0 x 0 back buffer (the window's client size), X8R8G8B8, and
+// a 16-bit depth buffer.
+D3DPRESENT_PARAMETERS WindowedParameters();
+
+// Pixels whose colour says where they are: (x, y) is 0xFF000000 | x << 10 | y,
+// and Position(x, y) its colour as a frame shows it.
+std::vector<std::uint32_t> Positions(int width, int height);
+inline std::uint32_t Position(int x, int y) { return static_cast<std::uint32_t>(x << 10 | y); }
+
 class TestDevice {
  public:
   TestDevice(int width, int height);
