@@ -67,10 +67,12 @@ class TriangleSetup {
   double x_[3], y_[3];               // vertex positions in pixels
   double area_;                      // twice the triangle's area, in square pixels
   int left_, right_, top_, bottom_;  // pixel bounds, inside the target
-  // An edge with the triangle on its right bounds runs from the left, one
-  // with the triangle on its left from the right.
-  FloorQuotient leftBounds_[2], rightBounds_[2];
-  RowTest rowTests_[1];
+  // Edges that rise on screen (the triangle to their right) bound each row's
+  // run from the left, falling ones from the right; a horizontal edge keeps or
+  // drops whole rows. A triangle has at most two of the first two kinds and
+  // one of the last.
+  FloorQuotient leftBounds_[2] = {}, rightBounds_[2] = {};
+  RowTest rowTests_[1] = {};
   int leftCount_ = 0, rightCount_ = 0, rowTestCount_ = 0;
 };
 
