@@ -21,6 +21,7 @@ namespace {
 constexpr double screenPixelsPerUnit = 1024.0 / 201.0;
 constexpr Colour sheetBackground{150, 150, 150};
 constexpr int sheetWidth = 1100;
+constexpr int maximumSheetHeight = 3400;
 constexpr int margin = 16;
 constexpr int labelHeight = 16;
 
@@ -58,7 +59,8 @@ class Shelf {
 };
 
 struct Item {
-  const Picture* picture;
+  const CImage* image;
+  std::string label;
   double width;  // the size the picture is shown at, in sheet pixels
   double height;
   std::vector<Colour> backdrops;  // the picture is shown once over each
@@ -68,19 +70,19 @@ const TextStyle labelStyle{.capHeight = 9, .weight = 0.5, .fill = palette::ink};
 const TextStyle headingStyle{.capHeight = 14, .weight = 0.55, .fill = palette::ink};
 
 void DrawItem(CCanvas& sheet, Shelf& shelf, const Item& item) {
-  const CImage& image = item.picture->image;
+  const CImage& image = *item.image;
   const double width = item.width, height = item.height;
   const double panelWidth = std::ceil(width) + 8;
   const double panelHeight = std::ceil(height) + 8;
   const double total = panelWidth * double(item.backdrops.size());
-  Point at = shelf.Place(std::max(total, TextWidth(item.picture->name, labelStyle)), panelHeight);
+  Point at = shelf.Place(std::max(total, TextWidth(item.label, labelStyle)), panelHeight);
   for (std::size_t i = 0; i < item.backdrops.size(); ++i) {
     Point panel = at + Point{panelWidth * double(i), 0};
     sheet.Fill(CShape::Rectangle({panel.x, panel.y, panel.x + panelWidth, panel.y + panelHeight}),
                item.backdrops[i]);
     sheet.Stamp(image, panel + Point{4 + width / 2, 4 + height / 2}, width, height);
   }
-  DrawText(CPainter(sheet, {}), item.picture->name, at + Point{0, panelHeight + 3}, labelStyle);
+  DrawText(CPainter(sheet, {}), item.label, at + Point{0, panelHeight + 3}, labelStyle);
 }
 
 int DrawSection(CCanvas& sheet, int top, const char* heading, const std::vector<Item>& items) {
@@ -124,11 +126,15 @@ Town BuildTown() {
   Town town;
   for (int row : {24, 32}) town.LayRow(row, 16, 48);
   town.LayRow(28, 32, 42);
+  town.LayRow(30, 20, 26);
   town.LayRow(36, 26, 40);
+  town.LayRow(38, 34, 44);
   town.LayRow(40, 16, 32);
   for (int column : {20, 32, 42}) town.LayColumn(column, 18, 46);
   town.LayColumn(26, 32, 40);
   town.LayColumn(36, 28, 38);
+  town.LayColumn(24, 22, 30);
+  town.LayColumn(44, 30, 40);
   return town;
 }
 
@@ -184,39 +190,55 @@ void DrawOverlay(CCanvas& frame, const std::vector<Picture>& pictures, Point mou
   DrawSprite(frame, cursor, mouse - Point{cursor.image.Width() / 2.0, cursor.image.Height() / 2.0});
 }
 
+// The title screen as the game shows it once a best result is known.
+CImage DrawTitleScreen(const std::vector<Picture>& pictures) {
+  CCanvas screen(screenWidth, screenHeight);
+  screen.Fill(CShape::Everywhere({0, 0, double(screenWidth), double(screenHeight)}),
+              palette::paper);
+  const CImage& title = Find(pictures, "Title").image;
+  DrawSprite(screen, Find(pictures, "Title"),
+             {(screenWidth - title.Width()) / 2.0, (screenHeight - title.Height()) / 2.0});
+  DrawSprite(screen, Find(pictures, "FrogSaved"), {200, 600});
+  DrawNumber(screen, pictures, 64, {250, 604});
+  DrawSprite(screen, Find(pictures, "FrogSplatted"), {600, 600});
+  DrawNumber(screen, pictures, 36, {650, 604});
+  return screen.ToImage();
+}
+
 }  // namespace
 
 CImage DrawContactSheet(const std::vector<Picture>& pictures) {
   std::vector<Item> sprites, textures, enlarged;
-  const Picture* title = nullptr;
   for (const Picture& picture : pictures) {
-    const double width = picture.image.Width(), height = picture.image.Height();
-    if (picture.name == "Title") {
-      title = &picture;
-    } else if (picture.IsTexture()) {
-      textures.push_back({&picture,
+    const CImage* image = &picture.image;
+    const double width = image->Width(), height = image->Height();
+    if (picture.IsTexture()) {
+      textures.push_back({image,
+                          picture.name,
                           picture.worldWidth * screenPixelsPerUnit,
                           picture.worldHeight * screenPixelsPerUnit,
                           {palette::ground, palette::asphalt}});
-      enlarged.push_back({&picture, 4 * width, 4 * height, {palette::ground}});
-    } else {
-      sprites.push_back({&picture, width, height, {palette::paper, palette::ground}});
+      enlarged.push_back({image, picture.name, 4 * width, 4 * height, {palette::ground}});
+    } else if (picture.name != "Title") {
+      sprites.push_back({image, picture.name, width, height, {palette::paper, palette::ground}});
     }
   }
-  const int height = 3400;
-  CCanvas sheet(sheetWidth, height);
-  sheet.Fill(CShape::Everywhere({0, 0, double(sheetWidth), double(height)}), sheetBackground);
-  int top = margin;
-  if (title) {
-    const double width = title->image.Width(), height = title->image.Height();
-    top = DrawSection(sheet, top, "TITLE", {{title, width, height, {palette::paper}}});
-  }
+  const CImage titleScreen = DrawTitleScreen(pictures);
+  CCanvas sheet(sheetWidth, maximumSheetHeight);
+  sheet.Fill(CShape::Everywhere({0, 0, double(sheetWidth), double(maximumSheetHeight)}),
+             sheetBackground);
+  int top = DrawSection(sheet, margin, "TITLE SCREEN",
+                        {{&titleScreen,
+                          "TITLE, WITH A BEST RESULT DRAWN OVER IT",
+                          double(screenWidth),
+                          double(screenHeight),
+                          {palette::paper}}});
   top = DrawSection(sheet, top, "SPRITES", sprites);
   top = DrawSection(sheet, top, "TEXTURES AT PLAY SIZE", textures);
   top = DrawSection(sheet, top, "TEXTURES ENLARGED 4 TIMES", enlarged);
-  CImage full = sheet.ToImage();
-  CImage cropped(sheetWidth, top);
-  for (int y = 0; y < top && y < height; ++y) {
+  const CImage full = sheet.ToImage();
+  CImage cropped(sheetWidth, std::min(top, maximumSheetHeight));
+  for (int y = 0; y < cropped.Height(); ++y) {
     for (int x = 0; x < sheetWidth; ++x) cropped.Set(x, y, full.At(x, y));
   }
   return cropped;
