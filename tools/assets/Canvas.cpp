@@ -24,6 +24,13 @@ Rgb Opaque(Colour c) {
 
 }  // namespace
 
+CCanvas::PixelArea CCanvas::Covering(const Box& box) const {
+  return {std::max(0, static_cast<int>(std::floor(box.left))),
+          std::max(0, static_cast<int>(std::floor(box.top))),
+          std::min(width_, static_cast<int>(std::ceil(box.right))),
+          std::min(height_, static_cast<int>(std::ceil(box.bottom)))};
+}
+
 CCanvas::CCanvas(int width, int height)
     : width_(width),
       height_(height),
@@ -31,13 +38,9 @@ CCanvas::CCanvas(int width, int height)
 
 template <typename Paint>
 void CCanvas::ForEachCovered(const CShape& shape, double softness, Paint paint) {
-  Box area = shape.Bounds().Grown(softness);
-  int left = std::max(0, static_cast<int>(std::floor(area.left)));
-  int top = std::max(0, static_cast<int>(std::floor(area.top)));
-  int right = std::min(width_, static_cast<int>(std::ceil(area.right)));
-  int bottom = std::min(height_, static_cast<int>(std::ceil(area.bottom)));
-  for (int y = top; y < bottom; ++y) {
-    for (int x = left; x < right; ++x) {
+  const PixelArea area = Covering(shape.Bounds().Grown(softness));
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
       double distance = shape.DistanceAt({x + 0.5, y + 0.5});
       double coverage = std::clamp(0.5 - distance / softness, 0.0, 1.0);
       if (coverage > 0) paint(cells_[static_cast<std::size_t>(y) * width_ + x], coverage);
@@ -69,13 +72,9 @@ void CCanvas::Shade(const CShape& shape) {
 void CCanvas::Stamp(const CImage& picture, Point centre, double width, double height,
                     double angle) {
   const Placement turn{centre, 1, angle};
-  const Box area = turn.Apply(Around({0, 0}, width / 2, height / 2));
-  const int left = std::max(0, static_cast<int>(std::floor(area.left)));
-  const int top = std::max(0, static_cast<int>(std::floor(area.top)));
-  const int right = std::min(width_, static_cast<int>(std::ceil(area.right)));
-  const int bottom = std::min(height_, static_cast<int>(std::ceil(area.bottom)));
-  for (int y = top; y < bottom; ++y) {
-    for (int x = left; x < right; ++x) {
+  const PixelArea area = Covering(turn.Apply(Around({0, 0}, width / 2, height / 2)));
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
       Point local = turn.Invert({x + 0.5, y + 0.5});
       int u = static_cast<int>(std::floor((local.x / width + 0.5) * picture.Width()));
       int v = static_cast<int>(std::floor((local.y / height + 0.5) * picture.Height()));

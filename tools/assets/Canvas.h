@@ -41,6 +41,13 @@ class CCanvas {
     double shadow = 0;
   };
 
+  // The pixels a box touches, cut to the canvas: columns left to right - 1,
+  // rows top to bottom - 1.
+  struct PixelArea {
+    int left, top, right, bottom;
+  };
+  PixelArea Covering(const Box& box) const;
+
   template <typename Paint>
   void ForEachCovered(const CShape& shape, double softness, Paint paint);
   static void Darken(Cell& cell, double amount);

@@ -1,8 +1,6 @@
 #include "assets/Catalogue.h"
 
 #include <cmath>
-#include <fstream>
-#include <stdexcept>
 
 #include "assets/CreatureArt.h"
 #include "assets/FileFormats.h"
@@ -79,13 +77,6 @@ void AddOverlay(std::vector<Picture>& pictures) {
                                   [&](const CPainter& p) { DrawScoreIcon(p, icon); }));
   }
   pictures.push_back(DrawSprite("Cursor", cursorSize, cursorSize, DrawCursor));
-}
-
-void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-  if (!file) throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "assets/FileFormats.h"
 
+#include <fstream>
+#include <stdexcept>
 #include <string_view>
 
 namespace assets {
@@ -75,6 +77,13 @@ Bytes EncodeWave(const std::vector<std::int16_t>& samples, int sampleRate) {
   Put32(out, dataSize);
   for (std::int16_t sample : samples) Put16(out, static_cast<std::uint16_t>(sample));
   return out;
+}
+
+void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  if (!file) throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace assets

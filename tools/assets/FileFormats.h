@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 #include "assets/Image.h"
@@ -17,5 +18,8 @@ Bytes EncodeBitmap(const CImage& image);
 
 // A mono 16-bit PCM wave file.
 Bytes EncodeWave(const std::vector<std::int16_t>& samples, int sampleRate);
+
+// Writes the bytes as the whole file; throws std::runtime_error on failure.
+void WriteFile(const std::filesystem::path& path, const Bytes& bytes);
 
 }  // namespace assets

@@ -17,8 +17,11 @@ namespace assets {
 
 namespace {
 
+constexpr int screenWidth = 1024;
+constexpr int screenHeight = 768;
 // The game shows a world unit as 1024 / (zoom + 1) pixels, zoom 200 at rest.
-constexpr double screenPixelsPerUnit = 1024.0 / 201.0;
+constexpr double restingZoom = 200;
+constexpr double screenPixelsPerUnit = screenWidth / (restingZoom + 1);
 constexpr Colour sheetBackground{150, 150, 150};
 constexpr int sheetWidth = 1100;
 constexpr int maximumSheetHeight = 3400;
@@ -33,9 +36,9 @@ const Picture& Find(const std::vector<Picture>& pictures, const std::string& nam
 }
 
 // Places boxes left to right in rows, starting a new row when one is full.
-class Shelf {
+class CShelf {
  public:
-  explicit Shelf(int top) : x_(margin), y_(top) {}
+  explicit CShelf(int top) : x_(margin), y_(top) {}
 
   Point Place(double width, double height) {
     if (x_ + width > sheetWidth - margin && x_ > margin) NewRow();
@@ -50,7 +53,6 @@ class Shelf {
     rowHeight_ = 0;
     return y_;
   }
-  int Top() const { return y_; }
 
  private:
   int x_;
@@ -69,7 +71,7 @@ struct Item {
 const TextStyle labelStyle{.capHeight = 9, .weight = 0.5, .fill = palette::ink};
 const TextStyle headingStyle{.capHeight = 14, .weight = 0.55, .fill = palette::ink};
 
-void DrawItem(CCanvas& sheet, Shelf& shelf, const Item& item) {
+void DrawItem(CCanvas& sheet, CShelf& shelf, const Item& item) {
   const CImage& image = *item.image;
   const double width = item.width, height = item.height;
   const double panelWidth = std::ceil(width) + 8;
@@ -87,22 +89,18 @@ void DrawItem(CCanvas& sheet, Shelf& shelf, const Item& item) {
 
 int DrawSection(CCanvas& sheet, int top, const char* heading, const std::vector<Item>& items) {
   DrawText(CPainter(sheet, {}), heading, {double(margin), double(top)}, headingStyle);
-  Shelf shelf(top + 26);
+  CShelf shelf(top + 26);
   for (const Item& item : items) DrawItem(sheet, shelf, item);
   return shelf.NewRow();
 }
 
-constexpr int screenWidth = 1024;
-constexpr int screenHeight = 768;
-constexpr double restingZoom = 200;
-
 // A few streets around the middle of the game's 65 x 65 map, linked cell to
 // cell as the game links them.
-class Town {
+class CTown {
  public:
   static constexpr int size = 65;
 
-  Town() : cells_(size * size) {}
+  CTown() : cells_(size * size) {}
   const RoadLinks& At(int column, int row) const { return cells_[row * size + column]; }
   void LayRow(int row, int fromColumn, int toColumn) {
     for (int c = fromColumn; c < toColumn; ++c) {
@@ -122,8 +120,8 @@ class Town {
   std::vector<RoadLinks> cells_;
 };
 
-Town BuildTown() {
-  Town town;
+CTown BuildTown() {
+  CTown town;
   for (int row : {24, 32}) town.LayRow(row, 16, 48);
   town.LayRow(28, 32, 42);
   town.LayRow(30, 20, 26);
@@ -155,17 +153,16 @@ int RoadTextureFor(const RoadLinks& l) {
 Point CellCentre(int column, int row) { return {column * cellSize - 256, row * cellSize - 256}; }
 
 // The camera at rest over the middle of the map.
-constexpr double screenPixelsPerWorldUnit = screenWidth / (restingZoom + 1);
 Point ToScreen(Point world) {
-  return Point{screenWidth / 2.0, screenHeight / 2.0} + world * screenPixelsPerWorldUnit;
+  return Point{screenWidth / 2.0, screenHeight / 2.0} + world * screenPixelsPerUnit;
 }
 // How much larger something lifted toward the camera is drawn.
 double Lift(double height) { return (restingZoom + 1) / (restingZoom + 1 - height); }
 
 void DrawQuad(CCanvas& frame, const Picture& picture, Point world, double width, double height,
               double angle) {
-  frame.Stamp(picture.image, ToScreen(world), width * screenPixelsPerWorldUnit,
-              height * screenPixelsPerWorldUnit, angle);
+  frame.Stamp(picture.image, ToScreen(world), width * screenPixelsPerUnit,
+              height * screenPixelsPerUnit, angle);
 }
 
 void DrawSprite(CCanvas& frame, const Picture& sprite, Point topLeft) {
@@ -248,9 +245,9 @@ CImage DrawSceneMock(const std::vector<Picture>& pictures) {
   CCanvas frame(screenWidth, screenHeight);
   frame.Fill(CShape::Everywhere({0, 0, double(screenWidth), double(screenHeight)}),
              palette::ground);
-  const Town town = BuildTown();
-  for (int row = 0; row < Town::size; ++row) {
-    for (int column = 0; column < Town::size; ++column) {
+  const CTown town = BuildTown();
+  for (int row = 0; row < CTown::size; ++row) {
+    for (int column = 0; column < CTown::size; ++column) {
       const RoadLinks& links = town.At(column, row);
       if (!(links.west || links.east || links.north || links.south)) continue;
       DrawQuad(frame, Find(pictures, "Road" + std::to_string(RoadTextureFor(links))),

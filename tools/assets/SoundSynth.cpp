@@ -14,7 +14,7 @@ constexpr double twoPi = 2 * std::numbers::pi;
 using Wave = std::vector<double>;
 
 // Repeatable noise from a fixed linear congruential sequence, -1 to 1.
-class Noise {
+class CNoise {
  public:
   double Next() {
     state_ = state_ * 1664525u + 1013904223u;
@@ -44,11 +44,11 @@ void AddSweep(Wave& wave, int sampleRate, double start, double length, double fr
   }
 }
 
-// Noise through a low-pass filter whose cut-off falls from one frequency to
+// CNoise through a low-pass filter whose cut-off falls from one frequency to
 // another: a burst that starts bright and ends dull.
 void AddNoiseBurst(Wave& wave, int sampleRate, double fromHz, double toHz, double loudness,
                    double decay) {
-  Noise noise;
+  CNoise noise;
   double low = 0;
   const double length = static_cast<double>(wave.size()) / sampleRate;
   for (std::size_t i = 0; i < wave.size(); ++i) {

@@ -3,7 +3,6 @@
 // pictures for reviewing the art instead.
 #include <cstring>
 #include <exception>
-#include <fstream>
 #include <iostream>
 
 #include "assets/Catalogue.h"
@@ -20,11 +19,7 @@ int Usage() {
 }
 
 void WriteBitmap(const char* path, const assets::CImage& image) {
-  assets::Bytes bytes = assets::EncodeBitmap(image);
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-  if (!file) throw std::runtime_error(std::string("cannot write ") + path);
+  assets::WriteFile(path, assets::EncodeBitmap(image));
 }
 
 }  // namespace
