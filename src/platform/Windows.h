@@ -16,4 +16,8 @@
 #include "platform/posix/WinTypes.h"
 #include "platform/posix/WinBase.h"
 #include "platform/posix/WinGdi.h"
+#include "platform/posix/WinThreads.h"
+#include "platform/posix/WinUser.h"
+#include "platform/posix/CommCtrl.h"
+#include "platform/posix/MMSystem.h"
 #endif

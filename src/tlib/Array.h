@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 #include <type_traits>
+#include <utility>
 
 #include "tlib/Exception.h"
 
@@ -19,9 +20,8 @@ class TArray {
   TArray() : body_(new Body{1, 0, nullptr, 0}) {}
   TArray(const TArray& other) : body_(other.body_) { ++body_->shares; }
   TArray& operator=(const TArray& other) {
-    ++other.body_->shares;  // first, so self-assignment is safe
-    Release(body_);
-    body_ = other.body_;
+    TArray shared(other);  // takes its share first, so self-assignment is safe
+    std::swap(body_, shared.body_);
     return *this;
   }
   ~TArray() { Release(body_); }
@@ -98,18 +98,17 @@ class TArray {
   }
 
   // Gives this handle a body of its own before a change, if the body is shared.
+  // The copy is reserved as Append would (5 elements get 8 slots).
   void Detach() {
     if (body_->shares == 1) return;
-    Body* fresh = new Body{1, 0, nullptr, 0};
-    Body* shared = body_;
-    body_ = fresh;
-    if (shared->count != 0) {
-      Reserve(shared->count);
-      std::memcpy(static_cast<void*>(fresh->items), shared->items,
-                  sizeof(T) * std::size_t(shared->count));
-      fresh->count = shared->count;
+    TArray copy;
+    if (body_->count != 0) {
+      copy.Reserve(body_->count);
+      std::memcpy(static_cast<void*>(copy.body_->items), body_->items,
+                  sizeof(T) * std::size_t(body_->count));
+      copy.body_->count = body_->count;
     }
-    Release(shared);
+    std::swap(body_, copy.body_);  // the shared body is released with `copy`
   }
 
   static void Release(Body* body) {

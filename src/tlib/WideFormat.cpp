@@ -6,6 +6,8 @@
 namespace tlib {
 namespace {
 
+constexpr int maxWidth = 1 << 24;
+
 struct Conversion {
   bool leftAlign = false;
   bool zeroPad = false;
@@ -24,9 +26,10 @@ const char16_t* ParseConversion(const char16_t* cursor, Conversion& conversion) 
       break;
     }
   }
-  while (*cursor >= u'0' && *cursor <= u'9') {
-    conversion.width = conversion.width * 10 + (*cursor - u'0');
-    ++cursor;
+  for (; *cursor >= u'0' && *cursor <= u'9'; ++cursor) {
+    // A width past any text that could be held is capped instead of overflowing.
+    if (conversion.width <= maxWidth / 10)
+      conversion.width = conversion.width * 10 + (*cursor - u'0');
   }
   conversion.kind = *cursor;
   return *cursor == 0 ? cursor : cursor + 1;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
+
 #include "tlib/Exception.h"
 #include "tlib/Random.h"
 
@@ -28,18 +31,28 @@ TEST(Random, EmptyRangeThrowsWithoutDrawing) {
   EXPECT_EQ(41, random.Draw());
 }
 
+namespace {
+
+// The seed whose first step lands on `state`: the step is invertible because
+// the multiplier is odd (its inverse modulo 2^32 comes from Newton's iteration).
+std::uint32_t SeedReaching(std::uint32_t state) {
+  std::uint32_t inverse = 214013u;
+  for (int i = 0; i < 5; ++i) inverse *= 2u - 214013u * inverse;
+  return (state - 2531011u) * inverse;
+}
+
+}  // namespace
+
 TEST(Random, RandomRealCoversBothEnds) {
-  // Find seeds whose first draw is 0 and 32767, to check the divisor is 32767.
-  bool sawZero = false, sawOne = false;
-  for (std::uint32_t seed = 0; seed < 2000000 && !(sawZero && sawOne); ++seed) {
-    TRandom probe(seed);
-    int draw = probe.Draw();
-    if (draw != 0 && draw != TRandom::maxDraw) continue;
-    TRandom random(seed);
-    double real = random.RandomReal();
-    if (draw == 0) sawZero = (real == 0.0);
-    if (draw == TRandom::maxDraw) sawOne = (real == 1.0);
-  }
-  EXPECT_TRUE(sawZero);
-  EXPECT_TRUE(sawOne);
+  TRandom top(SeedReaching(0x7FFF0000u));
+  EXPECT_EQ(1.0, top.RandomReal());
+  TRandom bottom(SeedReaching(0x80000000u));  // bit 31 is not part of the draw
+  EXPECT_EQ(0.0, bottom.RandomReal());
+  TRandom middle(SeedReaching(0x00010000u));
+  EXPECT_EQ(1.0 / 32767.0, middle.RandomReal());
+}
+
+TEST(Random, WideRangesNeverOverflow) {
+  TRandom random(SeedReaching(0x7FFF0000u));
+  EXPECT_EQ(INT_MIN + 32767, random.RandomInt(INT_MIN, INT_MAX));
 }

@@ -22,6 +22,7 @@
 #define ERROR_ACCESS_DENIED 5u
 #define ERROR_INVALID_HANDLE 6u
 #define ERROR_NOT_ENOUGH_MEMORY 8u
+#define ERROR_INVALID_DATA 13u
 #define ERROR_WRITE_FAULT 29u
 #define ERROR_READ_FAULT 30u
 #define ERROR_SHARING_VIOLATION 32u
@@ -39,6 +40,7 @@
 #define ERROR_INVALID_WINDOW_HANDLE 1400u
 #define ERROR_CANNOT_FIND_WND_CLASS 1407u
 #define ERROR_CLASS_ALREADY_EXISTS 1410u
+#define ERROR_INVALID_INDEX 1413u
 
 #define INVALID_HANDLE_VALUE (reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-1)))
 #define INVALID_FILE_SIZE 0xFFFFFFFFu
@@ -79,8 +81,7 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWri
                LPOVERLAPPED overlapped);
 // Returns INVALID_FILE_SIZE on failure; sizeHigh, when given, receives 0.
 DWORD GetFileSize(HANDLE file, LPDWORD fileSizeHigh);
-DWORD SetFilePointer(HANDLE file, LONG distanceToMove, PLONG distanceToMoveHigh,
-                     DWORD moveMethod);
+DWORD SetFilePointer(HANDLE file, LONG distanceToMove, PLONG distanceToMoveHigh, DWORD moveMethod);
 // Closes any handle the stand-ins hand out (files, threads); FALSE with
 // ERROR_INVALID_HANDLE for anything else, including a handle closed before.
 BOOL CloseHandle(HANDLE object);
@@ -92,3 +93,8 @@ BOOL CloseHandle(HANDLE object);
 int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wideCharStr, int cchWideChar,
                         LPSTR multiByteStr, int cbMultiByte, LPCSTR defaultChar,
                         BOOL* usedDefaultChar);
+
+// The program's entry point, defined by the program as on Windows; the
+// platform's own main() calls it with an empty command line.
+extern "C" int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, LPWSTR commandLine,
+                               int showCommand);

@@ -1,0 +1,90 @@
+#include "sound/WaveFile.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+
+namespace sound_test {
+namespace {
+
+void PutTag(std::vector<unsigned char>& bytes, std::size_t offset, const char* tag) {
+  std::memcpy(bytes.data() + offset, tag, 4);
+}
+
+void AppendUint(std::vector<unsigned char>& bytes, std::uint32_t value, int byteCount) {
+  for (int i = 0; i < byteCount; ++i) bytes.push_back(static_cast<unsigned char>(value >> 8 * i));
+}
+
+// One sample of `level` (-1 to 1) in the format's encoding.
+void AppendSample(std::vector<unsigned char>& bytes, const WaveFormat& format, double level) {
+  const int sampleBytes = format.bitsPerSample / 8;
+  if (format.tag == floatTag) {
+    AppendUint(bytes, std::bit_cast<std::uint32_t>(static_cast<float>(level)), 4);
+  } else if (sampleBytes == 1) {
+    AppendUint(bytes, static_cast<std::uint32_t>(std::lround(128 + level * 128)), 1);
+  } else {
+    const double fullScale = std::ldexp(1.0, format.bitsPerSample - 1);
+    const auto value = static_cast<std::int64_t>(std::llround(level * fullScale));
+    AppendUint(bytes, static_cast<std::uint32_t>(value), sampleBytes);
+  }
+}
+
+}  // namespace
+
+std::vector<unsigned char> WaveFile(const WaveFormat& format,
+                                    const std::vector<unsigned char>& data) {
+  const auto blockAlign = static_cast<std::uint16_t>(format.channels * (format.bitsPerSample / 8));
+  std::vector<unsigned char> file(headerSize);
+  PutTag(file, 0, "RIFF");
+  PutUint32(file, riffSizeOffset, static_cast<std::uint32_t>(headerSize - 8 + data.size()));
+  PutTag(file, 8, "WAVE");
+  PutTag(file, 12, "fmt ");
+  PutUint32(file, 16, 16);
+  PutUint16(file, formatTagOffset, format.tag);
+  PutUint16(file, channelsOffset, format.channels);
+  PutUint32(file, rateOffset, format.rate);
+  PutUint32(file, 28, format.rate * blockAlign);
+  PutUint16(file, 32, blockAlign);
+  PutUint16(file, 34, format.bitsPerSample);
+  PutTag(file, 36, "data");
+  PutUint32(file, dataSizeOffset, static_cast<std::uint32_t>(data.size()));
+  file.insert(file.end(), data.begin(), data.end());
+  return file;
+}
+
+std::vector<unsigned char> ConstantSamples(const WaveFormat& format, std::size_t frames,
+                                           const std::vector<double>& levels) {
+  std::vector<unsigned char> data;
+  for (std::size_t frame = 0; frame < frames; ++frame) {
+    for (double level : levels) AppendSample(data, format, level);
+  }
+  return data;
+}
+
+std::vector<unsigned char> ConstantWave(const WaveFormat& format, std::size_t frames,
+                                        const std::vector<double>& levels) {
+  return WaveFile(format, ConstantSamples(format, frames, levels));
+}
+
+void PutUint32(std::vector<unsigned char>& bytes, std::size_t offset, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes.at(offset + i) = static_cast<unsigned char>(value >> 8 * i);
+}
+
+void PutUint16(std::vector<unsigned char>& bytes, std::size_t offset, std::uint16_t value) {
+  for (int i = 0; i < 2; ++i) bytes.at(offset + i) = static_cast<unsigned char>(value >> 8 * i);
+}
+
+ExactBuffer::ExactBuffer(const std::vector<unsigned char>& bytes)
+    : ExactBuffer(bytes, bytes.size()) {}
+
+ExactBuffer::ExactBuffer(const std::vector<unsigned char>& source, std::size_t length)
+    : bytes(new unsigned char[length]) {
+  std::memcpy(bytes.get(), source.data(), std::min(length, source.size()));
+}
+
+BOOL PlayFromMemory(const ExactBuffer& sound) {
+  return PlaySoundW(sound.Sound(), nullptr, SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
+}
+
+}  // namespace sound_test

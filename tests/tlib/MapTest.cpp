@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "ThrowsMessage.h"
+#include "tlib/Map.h"
+
+using tlib::HashKey;
+using tlib::TMap;
+using tlib::TString;
+
+TEST(Map, HashesTheKeyBytes) {
+  EXPECT_EQ(0u, HashKey(TString()));
+  EXPECT_EQ(463u, HashKey(u"A"));  // (0 * 7 + 0x41 + 1) * 7 + 0 + 1
+  const char16_t highByte[] = {0x0100};
+  EXPECT_EQ(9u, HashKey(TString(1, highByte)));  // low byte 00 first (high first gives 15)
+
+  // "Cursor" lands in bucket 2 of 8 only with unsigned division; a signed one
+  // would index before the bucket array.
+  EXPECT_EQ(2166047106u, HashKey(u"Cursor"));
+  TMap<int> sprites;
+  sprites.Add(u"Cursor", 5);
+  EXPECT_EQ(5, sprites.Get(u"Cursor"));
+}
+
+TEST(Map, DoublesTheBucketsAtEightyPercent) {
+  TMap<int> map;
+  EXPECT_EQ(8, map.BucketCount());
+  EXPECT_EQ(6, map.GrowthThreshold());
+  std::vector<int> growthAt;
+  int buckets = map.BucketCount();
+  for (int i = 1; i <= 102; ++i) {
+    map.Add(TString::Format(u"Road%d", i), i);
+    if (map.BucketCount() != buckets) {
+      growthAt.push_back(i);
+      buckets = map.BucketCount();
+    }
+  }
+  EXPECT_EQ((std::vector<int>{7, 13, 26, 52}), growthAt);
+  EXPECT_EQ(128, map.BucketCount());
+  EXPECT_EQ(102, map.GrowthThreshold());
+  EXPECT_EQ(102, map.Count());
+}
+
+TEST(Map, EveryEntryStaysReachableAfterGrowth) {
+  TMap<int> map;
+  for (int i = 0; i < 300; ++i) map.Add(TString::Format(u"Digit%d", i), i * 3);
+  for (int i = 0; i < 300; ++i) {
+    TString key = TString::Format(u"Digit%d", i);
+    ASSERT_TRUE(map.Contains(key)) << i;
+    EXPECT_EQ(i * 3, map.Get(key));
+  }
+  EXPECT_FALSE(map.Contains(u"Digit300"));
+}
+
+TEST(Map, DuplicatesAndMissingKeysThrow) {
+  TMap<int> map;
+  EXPECT_FALSE(map.Contains(u"Frog"));
+  EXPECT_THROWS_MESSAGE(map.Get(u"Frog"), u"Key does not exist");
+  map.Add(u"Frog", 1);
+  EXPECT_THROWS_MESSAGE(map.Add(u"Frog", 2), u"Key already exists");
+  EXPECT_EQ(1, map.Get(u"Frog"));
+  EXPECT_EQ(1, map.Count());
+}
+
+TEST(Map, KeysAreCaseSensitiveAndMayBeEmpty) {
+  TMap<int> map;
+  map.Add(u"frog", 1);
+  map.Add(u"Frog", 2);
+  map.Add(TString(), 3);
+  EXPECT_EQ(1, map.Get(u"frog"));
+  EXPECT_EQ(2, map.Get(u"Frog"));
+  EXPECT_EQ(3, map.Get(u""));
+  EXPECT_FALSE(map.Contains(u"FROG"));
+}
+
+TEST(Map, KeepsASharedCopyOfItsKeys) {
+  TString key = TString::Format(u"Road%d", 10);
+  {
+    TMap<int> map;
+    map.Add(key, 1);
+    EXPECT_EQ(2, key.ShareCount());
+  }
+  EXPECT_EQ(1, key.ShareCount());
+}
+
+TEST(Map, OwnsNothingTheValuesPointTo) {
+  auto texture = std::make_unique<int>(42);
+  {
+    TMap<int*> textures;
+    textures.Add(u"Frog", texture.get());
+    EXPECT_EQ(texture.get(), textures.Get(u"Frog"));
+  }
+  EXPECT_EQ(42, *texture);
+}
