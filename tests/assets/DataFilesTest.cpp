@@ -7,6 +7,8 @@
 
 #include "FileReading.h"
 #include "assets/Catalogue.h"
+#include "platform/HeadlessSound.h"
+#include "sound/WaveFile.h"
 
 using assets_test::Bytes;
 using assets_test::Field16;
@@ -168,6 +170,25 @@ TEST_F(DataFiles, SoundsAreShortCleanPcmWaves) {
   const WaveFile splat = ReadWave(directory_ / "Splat.wav");
   EXPECT_GT(Seconds(splat), 0.1);
   EXPECT_LT(Seconds(splat), 0.6);
+}
+
+TEST_F(DataFiles, SoundsPlayWholeThroughPlaySoundW) {
+  for (const std::string& name : requestedSounds) {
+    SCOPED_TRACE(name);
+    platform_test::ClearSoundRecord();
+    const fs::path path = directory_ / (name + ".wav");
+    // As the game plays a sound: the whole file, from memory.
+    ASSERT_TRUE(sound_test::PlayFromMemory(sound_test::ExactBuffer(ReadBytes(path))));
+    auto playing = platform_test::PlayingSound();
+    ASSERT_NE(nullptr, playing);
+    const WaveFile wave = ReadWave(path);
+    EXPECT_EQ(static_cast<int>(wave.sampleRate), playing->sourceRate);
+    EXPECT_EQ(1, playing->sourceChannels);
+    EXPECT_NEAR(
+        Seconds(wave),
+        static_cast<double>(playing->FrameCount()) / platform_test::DecodedSound::outputRate,
+        0.005);
+  }
 }
 
 }  // namespace
