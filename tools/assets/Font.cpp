@@ -137,10 +137,6 @@ double TextWidth(std::string_view text, const TextStyle& style) {
   return units * style.capHeight / 6 + 2 * style.outlineWidth;
 }
 
-double TextHeight(const TextStyle& style) {
-  return (6 + 2 * style.weight) * style.capHeight / 6 + 2 * style.outlineWidth;
-}
-
 void DrawText(const CPainter& painter, std::string_view text, Point topLeft,
               const TextStyle& style) {
   const double unit = style.capHeight / 6;

@@ -21,8 +21,6 @@ struct TextStyle {
 
 // The width, in painter units, of the ink of the text.
 double TextWidth(std::string_view text, const TextStyle& style);
-// The height, in painter units, of the ink of a line of capitals.
-double TextHeight(const TextStyle& style);
 
 // Draws the text with the top-left corner of its ink (outline included) at `topLeft`.
 void DrawText(const CPainter& painter, std::string_view text, Point topLeft,

@@ -34,18 +34,17 @@ void DrawChassis(const CPainter& painter, const CShape& body, Colour paint) {
   painter.FillOutlined(body, paint, palette::ink, outlineWidth);
 }
 
+// Two lamps across the car at `x`, one near each side.
+CShape LampPair(double x, double halfWidth) {
+  return Mirrored([&](double side) {
+    return CShape::Capsule({x, side * (halfWidth - 0.5)}, {x, side * (halfWidth - 0.3)}, 0.12);
+  });
+}
+
 // Headlights at the two front corners and tail lights at the two rear ones.
 void DrawLights(const CPainter& painter, double rear, double front, double halfWidth) {
-  painter.Fill(Mirrored([&](double side) {
-                 return CShape::Capsule({front - 0.15, side * (halfWidth - 0.5)},
-                                        {front - 0.15, side * (halfWidth - 0.3)}, 0.12);
-               }),
-               palette::headlight);
-  painter.Fill(Mirrored([&](double side) {
-                 return CShape::Capsule({rear + 0.15, side * (halfWidth - 0.5)},
-                                        {rear + 0.15, side * (halfWidth - 0.3)}, 0.12);
-               }),
-               palette::taillight);
+  painter.Fill(LampPair(front - 0.15, halfWidth), palette::headlight);
+  painter.Fill(LampPair(rear + 0.15, halfWidth), palette::taillight);
 }
 
 void DrawMirrors(const CPainter& painter, double x, double halfWidth, Colour paint) {
@@ -60,10 +59,10 @@ void DrawMirrors(const CPainter& painter, double x, double halfWidth, Colour pai
 void DrawTruck(const CPainter& painter) {
   constexpr double rear = -2.3, front = 2.3, halfWidth = 1.3;
   constexpr double boxFront = 0.8, cabRear = 1.0;
-  DrawChassis(painter,
-              Span(rear, front - 0.4, halfWidth) | Span(cabRear, front, halfWidth - 0.1, 0.4),
-              palette::ink);
-  painter.Fill(Span(cabRear, front, halfWidth - 0.1, 0.4), palette::truckCab);
+  const CShape cab = Span(cabRear, front, halfWidth - 0.1, 0.4);
+  // The whole chassis in ink, so that a dark gap shows between cab and box.
+  DrawChassis(painter, Span(rear, front - 0.4, halfWidth) | cab, palette::ink);
+  painter.Fill(cab, palette::truckCab);
   painter.Fill(Window(front - 0.75, halfWidth - 0.3, front - 0.35, halfWidth - 0.2),
                palette::glass);
   painter.Fill(Span(rear, boxFront, halfWidth, 0.15), palette::truckBox);
@@ -91,13 +90,13 @@ void DrawSaloon(const CPainter& painter) {
 // bubble cockpit and a rear wing.
 void DrawRacer(const CPainter& painter) {
   constexpr double rear = -2.3, front = 2.3, halfWidth = 1.1, round = 0.25;
-  CShape body = CShape::Polygon({{rear + round, -halfWidth + round},
-                                 {0.9, -halfWidth + round},
-                                 {front - round, -0.4},
-                                 {front - round, 0.4},
-                                 {0.9, halfWidth - round},
-                                 {rear + round, halfWidth - round}})
-                    .Grown(round);
+  const CShape body = CShape::Polygon({{rear + round, -halfWidth + round},
+                                       {0.9, -halfWidth + round},
+                                       {front - round, -0.4},
+                                       {front - round, 0.4},
+                                       {0.9, halfWidth - round},
+                                       {rear + round, halfWidth - round}})
+                          .Grown(round);
   DrawChassis(painter, body, palette::racer);
   painter.Fill(Mirrored([](double side) {
                  return Span(rear + 0.3, front - 0.1, 0.1).Moved({0, side * 0.4});
@@ -106,8 +105,7 @@ void DrawRacer(const CPainter& painter) {
   painter.FillOutlined(CShape::Ellipse({-0.15, 0}, 0.85, 0.62), palette::glassDark, palette::ink,
                        0.1);
   painter.Fill(CShape::Ellipse({0.15, -0.2}, 0.3, 0.12), palette::glass);
-  painter.FillOutlined(Span(rear, rear + 0.35, halfWidth + 0.05, 0.1), palette::ink, palette::ink,
-                       0);
+  painter.Fill(Span(rear, rear + 0.35, halfWidth + 0.05, 0.1), palette::ink);  // the rear wing
   DrawLights(painter, rear + 0.35, front - 0.15, halfWidth - 0.15);
 }
 
