@@ -29,11 +29,16 @@ void DrawName(const CPainter& painter) {
                        .fill = palette::gold,
                        .outlineWidth = 5,
                        .outline = palette::ink};
-  const double left = middle - TextWidth("MARROWICK", name) / 2;
+  // Set a little left of the middle, to leave room for the frog.
+  const double left = middle - TextWidth("MARROWICK", name) / 2 - 22;
   TextStyle shadow = name;
   shadow.fill = shadow.outline = Mix(palette::paper, palette::ink, 0.2);
   DrawText(painter, "MARROWICK", {left + 5, 37}, shadow);
   DrawText(painter, "MARROWICK", {left, 30}, name);
+  // A frog leaping off the end of the name, its shadow far below it.
+  const Point frog{left + TextWidth("MARROWICK", name) + 42, 66};
+  painter.FillSoft(CShape::Ellipse(frog + Point{10, 58}, 22, 7), palette::ink, 0.18, 8);
+  DrawFrog(painter.Within({frog, 25, -1.0}), FrogPose::Crouching);
   const TextStyle tagline{.capHeight = 17, .weight = 0.5, .fill = softInk};
   DrawTextCentred(painter, "STEER THE TRAFFIC  -  SAVE THE FROGS", middle, 148, tagline);
 }
