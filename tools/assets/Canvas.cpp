@@ -11,7 +11,7 @@ constexpr double shadowAlpha = 127.0 / 255.0;
 constexpr double shadowGrey = 127.0;
 
 std::uint8_t ToByte(double value) {
-  return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0, 255.0)));
+  return static_cast<std::uint8_t>(std::clamp(value, 0.0, 255.0) + 0.5);
 }
 
 // An opaque colour must never be read back as one of the key colours.

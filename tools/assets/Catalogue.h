@@ -32,6 +32,10 @@ struct Sound {
   std::vector<std::int16_t> samples;
 };
 
+// The names of all pictures, in the order DrawPictures draws them.
+std::vector<std::string> PictureNames();
+// Draws the picture of that name; throws std::invalid_argument for an unknown name.
+Picture DrawPicture(const std::string& name);
 std::vector<Picture> DrawPictures();
 std::vector<Sound> SynthesizeSounds();
 

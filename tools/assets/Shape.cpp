@@ -116,9 +116,17 @@ CShape CShape::Grown(double by) const {
 }
 
 CShape CShape::Placed(const Placement& placement) const {
-  return CShape([inner = distance_,
-                 placement](Point p) { return inner(placement.Invert(p)) * placement.scale; },
-                placement.Apply(bounds_));
+  // The inverse placement, worked out once rather than for every point.
+  const double c = std::cos(placement.angle) / placement.scale;
+  const double s = std::sin(placement.angle) / placement.scale;
+  const Point origin = placement.origin;
+  const double scale = placement.scale;
+  return CShape(
+      [inner = distance_, c, s, origin, scale](Point p) {
+        Point d = p - origin;
+        return inner({c * d.x + s * d.y, -s * d.x + c * d.y}) * scale;
+      },
+      placement.Apply(bounds_));
 }
 
 CShape operator|(const CShape& a, const CShape& b) {
