@@ -19,8 +19,10 @@ class CGuiApplication {
   explicit CGuiApplication(HINSTANCE instance);
   CGuiApplication(const CGuiApplication&) = delete;
   CGuiApplication& operator=(const CGuiApplication&) = delete;
-  // Closes the thread handles without waiting ("CloseHandle() failed").
-  ~CGuiApplication();
+  // Closes the thread handles without waiting. A handle that will not close
+  // throws "CloseHandle() failed" out of the destructor, like every other
+  // failure of the framework.
+  ~CGuiApplication() noexcept(false);
 
   // A hidden window of the given outer size, centred on the screen, whose
   // messages go to `handler`. The framework deletes it when it is destroyed.
@@ -28,12 +30,11 @@ class CGuiApplication {
   // Runs thread->Run() on a new thread ("CreateThread() failed").
   void StartThread(IThread* thread);
   // Blocks until every started thread has returned from Run, so that what the
-  // threads use can be torn down safely.
+  // threads use can be torn down safely ("WaitForSingleObject() failed").
   void WaitForThreads();
 
   // Called only by the window procedure.
-  bool RouteMessage(CWindow* window, UINT message, WPARAM wParam, LPARAM lParam,
-                    LRESULT& result);
+  bool RouteMessage(CWindow* window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
  private:
   HINSTANCE instance_;

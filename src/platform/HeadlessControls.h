@@ -9,14 +9,16 @@
 #include <functional>
 
 #include "platform/Windows.h"
+#include "platform/posix/InputEvents.h"
 
 namespace platform_test {
 
 // Forgets every window and window class (without calling any window
 // procedure), every timer, the messages queued for every thread, the key and
-// button states and the idle handler; the clock returns to 0, the screen to
-// 1920 x 1080, the cursor to (0, 0) with a display count of 0, and the call
-// failures arranged with FailCall are cleared. Call it between tests, while no
+// button states, the idle handler and the record of sounds (HeadlessSound.h);
+// the clock returns to 0, the screen to 1920 x 1080, the cursor to (0, 0) with
+// a display count of 0, and the call failures arranged with FailCall are
+// cleared. Call it between tests, while no
 // other thread uses the platform.
 void ResetHeadless();
 
@@ -31,7 +33,7 @@ void InjectKeyUp(int virtualKey);
 // WM_CHAR with one UTF-16 unit.
 void InjectChar(char16_t character);
 
-enum class MouseButton { Left, Right };
+using platform::MouseButton;
 
 // WM_MOUSEMOVE at a point of the input window's client area; the polled cursor
 // (GetCursorPos) moves there too.

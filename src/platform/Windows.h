@@ -10,14 +10,15 @@
 #if defined(_WIN32)
 #define NOMINMAX
 #include <windows.h>
+
 #include <commctrl.h>
 #include <mmsystem.h>
 #else
-#include "platform/posix/WinTypes.h"
+#include "platform/posix/CommCtrl.h"
+#include "platform/posix/MMSystem.h"
 #include "platform/posix/WinBase.h"
 #include "platform/posix/WinGdi.h"
 #include "platform/posix/WinThreads.h"
+#include "platform/posix/WinTypes.h"
 #include "platform/posix/WinUser.h"
-#include "platform/posix/CommCtrl.h"
-#include "platform/posix/MMSystem.h"
 #endif

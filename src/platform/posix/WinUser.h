@@ -21,12 +21,12 @@
 // SendMessageW, PeekMessageW, message filters in GetMessageW (hWnd must be null
 // and both bounds 0, else -1 with ERROR_INVALID_PARAMETER), thread timers and
 // timer callbacks (SetTimer needs a window and a null TIMERPROC), class atoms in
-// place of class names, instance-specific classes, CW_USEDEFAULT, double-click
-// messages and the keyboard layout: WM_CHAR comes from the window system's own
-// text input, queued right after its key press, so TranslateMessage has nothing
-// left to do. Windows belong to the thread that creates them; calls that act
-// on a window of another thread fail with ERROR_ACCESS_DENIED, except
-// PostMessageW and the queries.
+// place of class names, case-insensitive class names, instance-specific classes, CW_USEDEFAULT,
+// double-click messages and the keyboard layout: WM_CHAR comes from the window system's own text
+// input, queued right after its key press, so TranslateMessage has nothing left to do. Windows
+// belong to the thread that creates them: DestroyWindow, ShowWindow, SetTimer and KillTimer on a
+// window of another thread fail with ERROR_ACCESS_DENIED; PostMessageW, the user-data slot and the
+// queries work from any thread.
 #pragma once
 
 #include "platform/posix/WinTypes.h"
