@@ -17,6 +17,7 @@ namespace {
 constexpr double middle = titleWidth / 2.0;
 constexpr double quarterTurn = std::numbers::pi / 2;
 constexpr Colour softInk{96, 100, 108};
+constexpr const char* gameName = "MARROWICK";
 
 // A blurred dark copy of a shape below and to the right of it.
 void DropShadow(const CPainter& painter, const CShape& shape, double offset, double blur) {
@@ -30,13 +31,13 @@ void DrawName(const CPainter& painter) {
                        .outlineWidth = 5,
                        .outline = palette::ink};
   // Set a little left of the middle, to leave room for the frog.
-  const double left = middle - TextWidth("MARROWICK", name) / 2 - 22;
+  const double left = middle - TextWidth(gameName, name) / 2 - 22;
   TextStyle shadow = name;
   shadow.fill = shadow.outline = Mix(palette::paper, palette::ink, 0.2);
-  DrawText(painter, "MARROWICK", {left + 5, 37}, shadow);
-  DrawText(painter, "MARROWICK", {left, 30}, name);
+  DrawText(painter, gameName, {left + 5, 37}, shadow);
+  DrawText(painter, gameName, {left, 30}, name);
   // A frog leaping off the end of the name, its shadow far below it.
-  const Point frog{left + TextWidth("MARROWICK", name) + 42, 66};
+  const Point frog{left + TextWidth(gameName, name) + 42, 66};
   painter.FillSoft(CShape::Ellipse(frog + Point{10, 58}, 22, 7), palette::ink, 0.18, 8);
   DrawFrog(painter.Within({frog, 25, -1.0}), FrogPose::Crouching);
   const TextStyle tagline{.capHeight = 17, .weight = 0.5, .fill = softInk};
