@@ -15,7 +15,8 @@ namespace platform_test {
 
 // Forgets every window and window class (without calling any window
 // procedure), every timer, the messages queued for every thread, the key and
-// button states, the idle handler and the record of sounds (HeadlessSound.h);
+// button states, the idle handler, the record of sounds (HeadlessSound.h) and
+// the presented frames (HeadlessFrames.h);
 // the clock returns to 0, the screen to 1920 x 1080, the cursor to (0, 0) with
 // a display count of 0, and the call failures arranged with FailCall are
 // cleared. Call it between tests, while no

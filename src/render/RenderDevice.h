@@ -48,6 +48,21 @@ class CRenderDevice {
   CSprite* CreateSprite(int width, int height, const std::uint32_t* pixels);
 
  private:
-  // ... fields as the implementation needs: the device, the clear colour,
-  // the owned textures and sprites, the two vertex buffers, the lock.
+  // The unlocked bodies of the calls that other calls make too.
+  void DrawTexturedTriangleLocked(const TexturedVertex& a, const TexturedVertex& b,
+                                  const TexturedVertex& c, CTexture* texture);
+  CTexture* CreateTextureLocked(int width, int height, const std::uint32_t* pixels);
+
+  IDirect3DDevice9* device_;
+  std::uint32_t clearColour_ = 0xFF000000u;
+  tlib::TArray<CTexture*> ownedTextures_;
+  tlib::TArray<CSprite*> ownedSprites_;
+  const int screenWidth_ = 1024;
+  const int screenHeight_ = 768;
+  const std::uint32_t colouredVertexFormat_ = 0x42;   // XYZ | DIFFUSE
+  const std::uint32_t texturedVertexFormat_ = 0x102;  // XYZ | TEX1
+  // Every draw copies its vertices here, so drawing allocates nothing.
+  TexturedVertex texturedVertices_[3] = {};
+  ColouredVertex colouredVertices_[3] = {};
+  std::mutex lock_;
 };

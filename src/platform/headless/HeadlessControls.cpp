@@ -1,5 +1,6 @@
 #include "platform/HeadlessControls.h"
 
+#include "platform/HeadlessFrames.h"
 #include "platform/HeadlessSound.h"
 #include "platform/TestControls.h"
 #include "platform/headless/HeadlessSystem.h"
@@ -28,6 +29,7 @@ void ResetHeadless() {
   platform::ResetDesktop();
   HeadlessSystem::Instance().Reset();
   ClearSoundRecord();
+  ForgetPresentedFrames();
   ClearCallFailures();
 }
 

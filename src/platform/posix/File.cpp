@@ -45,13 +45,6 @@ DWORD ErrorFromErrno(int error) {
   }
 }
 
-// Windows separates folders with '\'; POSIX with '/'.
-std::string PosixPath(LPCWSTR fileName) {
-  std::string path = Utf16ToUtf8(fileName);
-  std::replace(path.begin(), path.end(), '\\', '/');
-  return path;
-}
-
 int OpenFlags(DWORD desiredAccess, DWORD creationDisposition) {
   bool reading = (desiredAccess & GENERIC_READ) != 0;
   bool writing = (desiredAccess & GENERIC_WRITE) != 0;

@@ -1,5 +1,6 @@
 #include "platform/posix/Utf.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/posix/WinBase.h"
@@ -55,6 +56,12 @@ std::string Utf16ToUtf8(const char16_t* text) {
   std::size_t length = 0;
   while (text[length] != 0) ++length;
   return Utf16ToUtf8(text, length);
+}
+
+std::string PosixPath(const char16_t* path) {
+  std::string converted = Utf16ToUtf8(path);
+  std::replace(converted.begin(), converted.end(), '\\', '/');
+  return converted;
 }
 
 }  // namespace platform

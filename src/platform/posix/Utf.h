@@ -12,4 +12,8 @@ std::string Utf16ToUtf8(const char16_t* text, std::size_t length);
 // The same for NUL-terminated text; null gives "".
 std::string Utf16ToUtf8(const char16_t* text);
 
+// A Windows path as POSIX takes it: UTF-8, with the folder separator '\'
+// turned into '/', so "Data\Jump.wav" names Data/Jump.wav.
+std::string PosixPath(const char16_t* path);
+
 }  // namespace platform

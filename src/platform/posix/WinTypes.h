@@ -12,6 +12,7 @@ using SHORT = std::int16_t;
 using DWORD = std::uint32_t;
 using UINT = std::uint32_t;
 using LONG = std::int32_t;
+using ULONG = std::uint32_t;
 using BOOL = int;
 using INT = int;
 using WCHAR = char16_t;

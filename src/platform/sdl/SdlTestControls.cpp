@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <cstring>
+
 #include "platform/sdl/SdlWindows.h"
 
 namespace platform_test::sdl {
@@ -89,5 +91,19 @@ int ClientWidth(HWND window) { return SizeOf(window).x; }
 int ClientHeight(HWND window) { return SizeOf(window).y; }
 
 bool IsSystemCursorShown() { return SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE; }
+
+long ShownColour(HWND window, int x, int y) {
+  SDL_Window* native = platform::sdl::WindowFor(window);
+  SDL_Surface* surface = native == nullptr ? nullptr : SDL_GetWindowSurface(native);
+  if (surface == nullptr || x < 0 || y < 0 || x >= surface->w || y >= surface->h) return -1;
+  if (SDL_LockSurface(surface) != 0) return -1;
+  const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+  Uint32 pixel = 0;
+  std::memcpy(&pixel, row + x * surface->format->BytesPerPixel, surface->format->BytesPerPixel);
+  SDL_UnlockSurface(surface);
+  Uint8 red, green, blue;
+  SDL_GetRGB(pixel, surface->format, &red, &green, &blue);
+  return static_cast<long>(red) << 16 | green << 8 | blue;
+}
 
 }  // namespace platform_test::sdl

@@ -25,5 +25,8 @@ bool IsShown(HWND window);
 int ClientWidth(HWND window);
 int ClientHeight(HWND window);
 bool IsSystemCursorShown();
+// The colour 0xRRGGBB that the window's surface shows at a client pixel, or -1
+// when there is no such pixel.
+long ShownColour(HWND window, int x, int y);
 
 }  // namespace platform_test::sdl

@@ -1,0 +1,89 @@
+#include "platform/d3d9/RenderTarget.h"
+
+#include <algorithm>
+
+namespace platform::d3d9 {
+
+RenderTarget::RenderTarget(int width, int height)
+    : width_(width),
+      height_(height),
+      colours_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), clearColour_),
+      depths_(colours_.size(), clearDepth_),
+      rows_(static_cast<std::size_t>(height)),
+      lowestDepths_(rows_.size(), clearDepth_) {}
+
+void RenderTarget::ClearColour(std::uint32_t colour) {
+  MarkPending(colourPending);
+  clearColour_ = colour | 0xFF000000u;
+}
+
+void RenderTarget::ClearDepth(double depth) {
+  MarkPending(depthPending);
+  clearDepth_ = DepthValue(depth);
+  std::fill(lowestDepths_.begin(), lowestDepths_.end(), clearDepth_);
+}
+
+void RenderTarget::MarkPending(std::uint8_t what) {
+  for (int y = 0; y < height_; ++y) {
+    RowState& row = rows_[static_cast<std::size_t>(y)];
+    // Runs deferred over the earlier clear are written before the new one.
+    if (row.runCount != 0) SettleRow(y);
+    row.pending |= what;
+  }
+}
+
+void RenderTarget::FillRun(std::size_t rowStart, const Run& run, std::uint8_t what) {
+  const auto start = static_cast<std::ptrdiff_t>(rowStart) + run.first;
+  const int count = run.last - run.first + 1;
+  if (count <= 0) return;
+  if ((what & colourPending) != 0) std::fill_n(colours_.begin() + start, count, run.colour);
+  if ((what & depthPending) != 0) std::fill_n(depths_.begin() + start, count, run.depth);
+}
+
+// Writes the deferred runs and the clear around them, left to right.
+void RenderTarget::SettleRow(int y) {
+  RowState& row = rows_[static_cast<std::size_t>(y)];
+  Run* runs = row.runs;
+  std::sort(runs, runs + row.runCount,
+            [](const Run& a, const Run& b) { return a.first < b.first; });
+  const std::size_t rowStart = RowStart(y);
+  int next = 0;
+  for (int i = 0; i < row.runCount; ++i) {
+    FillRun(rowStart, Run{next, runs[i].first - 1, clearColour_, clearDepth_}, row.pending);
+    FillRun(rowStart, runs[i], colourPending | depthPending);
+    next = runs[i].last + 1;
+  }
+  FillRun(rowStart, Run{next, width_ - 1, clearColour_, clearDepth_}, row.pending);
+  row = RowState{};
+}
+
+bool RenderTarget::FillClearedRun(int y, int first, int last, std::uint32_t colour,
+                                  std::uint16_t depth, DepthMode depthMode) {
+  RowState& row = rows_[static_cast<std::size_t>(y)];
+  if (row.pending != (colourPending | depthPending) || row.runCount == maxDeferredRuns) {
+    return false;
+  }
+  for (int i = 0; i < row.runCount; ++i) {
+    if (first <= row.runs[i].last && row.runs[i].first <= last) return false;
+  }
+  // Against a cleared depth the test passes or fails for the whole run.
+  const bool passes = depthMode == DepthMode::Off || depth <= clearDepth_;
+  const bool writesDepth = passes && depthMode == DepthMode::TestWrite;
+  row.runs[row.runCount++] = Run{first, last, passes ? colour | 0xFF000000u : clearColour_,
+                                 writesDepth ? depth : clearDepth_};
+  if (writesDepth) NoteDepth(y, depth);
+  return true;
+}
+
+const std::uint32_t* RenderTarget::Colours() {
+  for (int y = 0; y < height_; ++y) Settle(y);
+  return colours_.data();
+}
+
+std::uint16_t RenderTarget::DepthValue(double depth) {
+  // Also maps NaN to 0 instead of converting it.
+  const double clamped = depth > 0 ? std::min(depth, 1.0) : 0.0;
+  return static_cast<std::uint16_t>(clamped * 65535.0 + 0.5);
+}
+
+}  // namespace platform::d3d9

@@ -1,0 +1,99 @@
+// The software device's back buffer (X8R8G8B8, stored as 0xFFRRGGBB) and its
+// 16-bit depth buffer, both top row first with a pitch of one row.
+//
+// Clearing is deferred per row: a cleared row is filled when it is first drawn
+// into, or before the frame is read. Solid runs drawn onto a cleared row (the
+// ground's two triangles) are deferred with the clear: the row is written once,
+// when something else is drawn into it, while that drawing has it in the cache.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/d3d9/PixelState.h"
+
+namespace platform::d3d9 {
+
+class RenderTarget {
+ public:
+  RenderTarget(int width, int height);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  void ClearColour(std::uint32_t colour);
+  // depth 0 to 1, stored as a 16-bit fraction of 65535.
+  void ClearDepth(double depth);
+
+  // A row for drawing into, cleared first if a clear is pending.
+  std::uint32_t* ColourRow(int y) {
+    Settle(y);
+    return colours_.data() + RowStart(y);
+  }
+  std::uint16_t* DepthRow(int y) {
+    Settle(y);
+    return depths_.data() + RowStart(y);
+  }
+
+  // Draws pixels first to last of a row in one colour at one depth without
+  // blending, if the row still waits for its colour and depth clear and the
+  // run overlaps none of the few runs deferred on it so far: the result is
+  // that of clearing and then drawing. False otherwise.
+  bool FillClearedRun(int y, int first, int last, std::uint32_t colour, std::uint16_t depth,
+                      DepthMode depthMode);
+
+  // No depth in the row is below this value (the row's depths as they stand,
+  // deferred clears included): a run at one depth no greater passes the
+  // less-or-equal test at every pixel, so the test can be skipped.
+  std::uint16_t LowestDepth(int y) const { return lowestDepths_[static_cast<std::size_t>(y)]; }
+  // Notes depths written to the row, the lowest of them `depth`.
+  void NoteDepth(int y, std::uint16_t depth) {
+    std::uint16_t& lowest = lowestDepths_[static_cast<std::size_t>(y)];
+    if (depth < lowest) lowest = depth;
+  }
+
+  // The whole back buffer as it stands, every pending clear done.
+  const std::uint32_t* Colours();
+
+  // The 16-bit depth value of a depth from 0 (near) to 1 (far), rounded.
+  static std::uint16_t DepthValue(double depth);
+
+ private:
+  enum : std::uint8_t { colourPending = 1, depthPending = 2 };
+
+  std::size_t RowStart(int y) const {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+  }
+  // A solid run drawn over a pending clear, not written yet.
+  struct Run {
+    int first, last;
+    std::uint32_t colour;
+    std::uint16_t depth;
+  };
+  static constexpr int maxDeferredRuns = 4;
+
+  // A row's clears still to do and the runs deferred with them.
+  struct RowState {
+    std::uint8_t pending = 0;
+    std::uint8_t runCount = 0;
+    Run runs[maxDeferredRuns];
+  };
+
+  void Settle(int y) {
+    if (rows_[static_cast<std::size_t>(y)].pending != 0) SettleRow(y);
+  }
+  void SettleRow(int y);
+  void MarkPending(std::uint8_t what);
+  void FillRun(std::size_t rowStart, const Run& run, std::uint8_t what);
+
+  int width_;
+  int height_;
+  std::vector<std::uint32_t> colours_;
+  std::vector<std::uint16_t> depths_;
+  std::vector<RowState> rows_;
+  std::vector<std::uint16_t> lowestDepths_;
+  std::uint32_t clearColour_ = 0xFF000000u;
+  std::uint16_t clearDepth_ = 0xFFFF;
+};
+
+}  // namespace platform::d3d9
