@@ -66,10 +66,12 @@ void ApplicationRun::OnIdle() {
     if (everyTick_) everyTick_();
   }
   if (steps_.empty()) return Abandon("the script ended with the window still open");
-  if (steps_.front()()) {
+  // Steps that are done make way for the next at once, before the next tick.
+  while (!steps_.empty() && steps_.front()()) {
     steps_.pop_front();
     stepStarted_ = std::chrono::steady_clock::now();
-  } else if (std::chrono::steady_clock::now() - stepStarted_ > stepPatience) {
+  }
+  if (!steps_.empty() && std::chrono::steady_clock::now() - stepStarted_ > stepPatience) {
     Abandon("a step waited too long");
   }
 }

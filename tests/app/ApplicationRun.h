@@ -1,8 +1,9 @@
 // A whole application on the headless backend, run on the test's own thread
 // with a script that plays its user. Run() blocks in the message loop; each
-// time the loop finds no message, the script's current step runs, and then
-// the virtual clock moves on to the next tick. So a step runs after every
-// tick (and again after any input it injected has been handled).
+// time the loop finds no message, the script goes on from its current step
+// until a step is not done yet, and then the virtual clock moves on to the
+// next tick. A step that is not done runs again after the next tick (or after
+// the input it injected has been handled).
 //
 // The current directory must hold Data\.
 #pragma once

@@ -22,6 +22,7 @@ FileGate::~FileGate() {
 }
 
 void FileGate::Open(std::chrono::milliseconds delay) {
+  if (writer_.joinable()) return;  // open already
   writer_ = std::thread([this, delay] { Write(delay); });
 }
 

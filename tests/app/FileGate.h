@@ -18,7 +18,7 @@ class FileGate {
   ~FileGate();
 
   // From another thread, after `delay`: waits for the reader, writes the
-  // bytes and closes.
+  // bytes and closes. Opening an open gate changes nothing.
   void Open(std::chrono::milliseconds delay = std::chrono::milliseconds(0));
   // A reader has come through and received the bytes.
   bool Passed() const { return passed_; }

@@ -1,5 +1,6 @@
 #include "FrameChecks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -53,9 +54,17 @@ testing::AssertionResult ShowsPicture(const PresentedFrame& frame, const CBitmap
 testing::AssertionResult ShowsSprite(const PresentedFrame& frame, const CBitmap& picture, int x,
                                      int y, double centreX, double centreY) {
   // The first pixel whose centre lies inside the rectangle DrawSprite covers.
-  int left = static_cast<int>(std::ceil(x - picture.Width() * centreX - 0.5));
-  int top = static_cast<int>(std::ceil(y - picture.Height() * centreY - 0.5));
-  return ShowsPicture(frame, picture, left, top);
+  // When an edge falls on pixel centres, rounding may put it either side.
+  double left = x - picture.Width() * centreX - 0.5;
+  double top = y - picture.Height() * centreY - 0.5;
+  testing::AssertionResult shown = testing::AssertionFailure();
+  for (int column : {int(std::ceil(left)), int(std::floor(left)) + 1}) {
+    for (int row : {int(std::ceil(top)), int(std::floor(top)) + 1}) {
+      shown = ShowsPicture(frame, picture, column, row);
+      if (shown) return shown;
+    }
+  }
+  return shown;
 }
 
 testing::AssertionResult IsFilled(const PresentedFrame& frame, int left, int top, int width,

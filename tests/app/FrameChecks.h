@@ -1,4 +1,4 @@
-// Checks of presented frames at the pixels that matter: pictures of Data\
+// Checks of presented frames at the pixels that matter: the pictures of Data
 // where the game puts them, the clear colour, the ground.
 #pragma once
 
