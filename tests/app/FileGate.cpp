@@ -1,6 +1,8 @@
 #include "FileGate.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +29,12 @@ void FileGate::Open(std::chrono::milliseconds delay) {
 }
 
 void FileGate::Write(std::chrono::milliseconds delay) {
+  // A reader may close the pipe before it has taken every byte (a sound file
+  // of a pipe has size 0): the write then fails instead of ending the process.
+  sigset_t brokenPipe;
+  sigemptyset(&brokenPipe);
+  sigaddset(&brokenPipe, SIGPIPE);
+  pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
   std::this_thread::sleep_for(delay);
   // Without a reader, a non-blocking open for writing fails with ENXIO.
   int pipe = -1;
