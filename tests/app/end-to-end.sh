@@ -90,30 +90,41 @@ for _ in $(seq 50); do
 done
 wait_for "$artifacts/game.png" is_game "a game to start"
 
-xdotool mousemove --window "$window" 700 300
+xdotool mousemove --window "$window" 100 650
 sleep 0.3
 
-# A road: the centre of a cell near the middle that is neither ground nor the
-# clear colour. Cells are 1024 / 201 x 8 pixels wide around the middle.
+# A straight road: the centre of a cell near the middle whose neighbours on
+# one axis are road and on the other are ground. Cells are 8 x 1024 / 201
+# pixels wide at rest; the middle cell is centred in the view.
+is_road() { local c; c=$(pixel "$work/shot.png" "$1" "$2"); [ "$c" != "$ground_colour" ] && [ "$c" != "$clear_colour" ]; }
 screenshot "$work/shot.png"
 road=
 for row in -3 -2 -1 1 2 3; do
   for column in -6 -5 -4 -3 -2 -1 1 2 3 4 5 6; do
-    x=$((512 + column * 8192 / 201)) y=$((384 + row * 8192 / 201))
-    colour=$(pixel "$work/shot.png" "$x" "$y")
-    if [ "$colour" != "$ground_colour" ] && [ "$colour" != "$clear_colour" ]; then
+    x=$((512 + column * 8192 / 201)) y=$((384 + row * 8192 / 201)) step=$((8192 / 201))
+    is_road "$x" "$y" || continue
+    if is_road "$x" $((y - step)) && is_road "$x" $((y + step)) &&
+      ! is_road $((x - step)) "$y" && ! is_road $((x + step)) "$y"; then
       road="$x $y"
-      break 2
+    elif is_road $((x - step)) "$y" && is_road $((x + step)) "$y" &&
+      ! is_road "$x" $((y - step)) && ! is_road "$x" $((y + step)); then
+      road="$x $y"
     fi
+    [ -n "$road" ] && break 2
   done
 done
-[ -n "$road" ] || fail "no road near the middle of the view"
+[ -n "$road" ] || fail "no straight road near the middle of the view"
 read -r road_x road_y <<<"$road"
+before=$(pixel "$work/shot.png" "$road_x" "$road_y")
 xdotool mousemove --window "$window" "$road_x" "$road_y"
 sleep 0.2
 xdotool click 1
+# Away from the block, so that it can be seen.
+xdotool mousemove --window "$window" $((road_x + 60)) $((road_y + 30))
 sleep 0.3
 screenshot "$artifacts/game-road-block.png"
+[ "$(pixel "$artifacts/game-road-block.png" "$road_x" "$road_y")" != "$before" ] ||
+  fail "clicking the road at $road_x, $road_y put no block on it"
 
 xdotool keydown a
 sleep 1.5
