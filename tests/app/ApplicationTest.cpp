@@ -396,25 +396,34 @@ class ApplicationThreads : public Application {};
 // gate fails that load (a pipe is no bitmap) and lets the preloader go on.
 class FirstStageHold {
  public:
-  explicit FirstStageHold(CApplication& application) : gate_("Data/Hold.bmp") {
-    holder_ = std::thread([&application, this] {
-      holding_ = true;
-      EXPECT_THROWS_MESSAGE(application.LoadSprite(u"Hold"), u"LoadImage() failed");
-    });
+  explicit FirstStageHold(CApplication& application)
+      : application_(application), gate_("Data/Hold.bmp") {
+    // A platform thread, as the preloader's is: it gives back what the
+    // bitmap reader keeps per thread.
+    holder_ = CreateThread(nullptr, 0, &FirstStageHold::Hold, this, 0, nullptr);
     while (!holding_) std::this_thread::yield();
     // The load takes the registry's lock at once and then waits in the pipe.
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   ~FirstStageHold() {
     Release();
-    holder_.join();
+    WaitForSingleObject(holder_, INFINITE);
+    CloseHandle(holder_);
   }
   void Release() { gate_.Open(); }
 
  private:
+  static DWORD WINAPI Hold(LPVOID self) {
+    auto* hold = static_cast<FirstStageHold*>(self);
+    hold->holding_ = true;
+    EXPECT_THROWS_MESSAGE(hold->application_.LoadSprite(u"Hold"), u"LoadImage() failed");
+    return 0;
+  }
+
+  CApplication& application_;
   FileGate gate_;
   std::atomic<bool> holding_{false};
-  std::thread holder_;
+  HANDLE holder_;
 };
 
 TEST_F(ApplicationThreads, ShowsEmptyFramesThenTheTitleScreenAndStartsGamesOnlyOnceLoaded) {
