@@ -384,7 +384,15 @@ TEST_P(EscapeEndsTheProgram, FromEveryState) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Application, EscapeEndsTheProgram,
-                         testing::Values(State::Loading, State::TitleScreen, State::Playing));
+                         testing::Values(State::Loading, State::TitleScreen, State::Playing),
+                         [](const testing::TestParamInfo<State>& state) {
+                           switch (state.param) {
+                             case State::Loading: return "WhileLoading";
+                             case State::TitleScreen: return "OnTheTitleScreen";
+                             case State::Playing: return "DuringAGame";
+                           }
+                           return "";
+                         });
 
 // The suites that run the preloader's thread beside the main thread also run
 // under ThreadSanitizer.
