@@ -1,0 +1,89 @@
+#include "assets/FileFormats.h"
+
+#include <fstream>
+#include <stdexcept>
+#include <string_view>
+
+namespace assets {
+
+namespace {
+
+void PutText(Bytes& out, std::string_view text) { out.insert(out.end(), text.begin(), text.end()); }
+
+void Put16(Bytes& out, std::uint32_t value) {
+  out.push_back(static_cast<std::uint8_t>(value));
+  out.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+void Put32(Bytes& out, std::uint32_t value) {
+  Put16(out, value & 0xFFFF);
+  Put16(out, value >> 16);
+}
+
+constexpr std::uint32_t bitmapHeadersSize = 14 + 40;
+constexpr std::uint32_t pixelsPerMetre = 2835;  // 72 dots per inch
+
+}  // namespace
+
+Bytes EncodeBitmap(const CImage& image) {
+  const auto width = static_cast<std::uint32_t>(image.Width());
+  const auto height = static_cast<std::uint32_t>(image.Height());
+  const std::uint32_t rowSize = (width * 3 + 3) / 4 * 4;
+  const std::uint32_t pixelBytes = rowSize * height;
+  Bytes out;
+  out.reserve(bitmapHeadersSize + pixelBytes);
+  PutText(out, "BM");
+  Put32(out, bitmapHeadersSize + pixelBytes);
+  Put32(out, 0);  // reserved
+  Put32(out, bitmapHeadersSize);
+  Put32(out, 40);  // BITMAPINFOHEADER
+  Put32(out, width);
+  Put32(out, height);  // positive: the bottom row comes first
+  Put16(out, 1);       // planes
+  Put16(out, 24);      // bits per pixel
+  Put32(out, 0);       // BI_RGB, uncompressed
+  Put32(out, pixelBytes);
+  Put32(out, pixelsPerMetre);
+  Put32(out, pixelsPerMetre);
+  Put32(out, 0);  // colours used
+  Put32(out, 0);  // important colours
+  for (int y = image.Height() - 1; y >= 0; --y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      Rgb p = image.At(x, y);
+      out.insert(out.end(), {p.b, p.g, p.r});
+    }
+    out.resize(out.size() + (rowSize - width * 3), 0);
+  }
+  return out;
+}
+
+Bytes EncodeWave(const std::vector<std::int16_t>& samples, int sampleRate) {
+  const auto dataSize = static_cast<std::uint32_t>(samples.size() * 2);
+  const auto rate = static_cast<std::uint32_t>(sampleRate);
+  Bytes out;
+  out.reserve(44 + dataSize);
+  PutText(out, "RIFF");
+  Put32(out, 36 + dataSize);
+  PutText(out, "WAVE");
+  PutText(out, "fmt ");
+  Put32(out, 16);
+  Put16(out, 1);  // PCM
+  Put16(out, 1);  // mono
+  Put32(out, rate);
+  Put32(out, rate * 2);  // bytes per second
+  Put16(out, 2);         // bytes per sample frame
+  Put16(out, 16);        // bits per sample
+  PutText(out, "data");
+  Put32(out, dataSize);
+  for (std::int16_t sample : samples) Put16(out, static_cast<std::uint16_t>(sample));
+  return out;
+}
+
+void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  if (!file) throw std::runtime_error("cannot write " + path.string());
+}
+
+}  // namespace assets

@@ -1,0 +1,25 @@
+// The two file formats of the game's data: uncompressed 24-bit Windows
+// bitmaps and 16-bit PCM wave files, written byte for byte the same for the
+// same content.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "assets/Image.h"
+
+namespace assets {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A bottom-up 24-bit BI_RGB bitmap with its 54 bytes of headers.
+Bytes EncodeBitmap(const CImage& image);
+
+// A mono 16-bit PCM wave file.
+Bytes EncodeWave(const std::vector<std::int16_t>& samples, int sampleRate);
+
+// Writes the bytes as the whole file; throws std::runtime_error on failure.
+void WriteFile(const std::filesystem::path& path, const Bytes& bytes);
+
+}  // namespace assets
