@@ -71,6 +71,60 @@ bool IsNotDirectory(int descriptor) {
   return ::fstat(descriptor, &status) == 0 && !S_ISDIR(status.st_mode);
 }
 
+// Windows neither replaces nor deletes a read-only file or a folder; a file
+// that nobody may write to stands in for the read-only attribute.
+bool IsProtected(const struct stat& status) {
+  return S_ISDIR(status.st_mode) || (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+// Makes what `path` names (a file, or a folder's list of names) durable.
+bool SyncToDisk(const std::string& path, int openFlags) {
+  int descriptor = ::open(path.c_str(), openFlags | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  bool synced = ::fsync(descriptor) == 0;
+  int error = errno;
+  ::close(descriptor);
+  errno = error;
+  return synced;
+}
+
+std::string FolderOf(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The name as a POSIX path, or "" with the last error set.
+std::string CheckedPath(LPCWSTR fileName) {
+  if (fileName == nullptr) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return {};
+  }
+  std::string path = PosixPath(fileName);
+  if (path.empty()) SetLastError(ERROR_PATH_NOT_FOUND);
+  return path;
+}
+
+BOOL FailWithErrno() {
+  SetLastError(ErrorFromErrno(errno));
+  return FALSE;
+}
+
+// May `to` be taken over by a moved file? Sets the last error when not.
+bool MayReplace(const std::string& to, DWORD flags) {
+  struct stat target {};
+  if (::lstat(to.c_str(), &target) != 0) return true;
+  if ((flags & MOVEFILE_REPLACE_EXISTING) == 0) {
+    SetLastError(ERROR_ALREADY_EXISTS);
+    return false;
+  }
+  if (IsProtected(target)) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 }  // namespace platform
 
@@ -199,4 +253,37 @@ DWORD SetFilePointer(HANDLE file, LONG distanceToMove, PLONG distanceToMoveHigh,
   if (distanceToMoveHigh != nullptr) *distanceToMoveHigh = LONG(std::uint64_t(position) >> 32);
   SetLastError(ERROR_SUCCESS);
   return static_cast<DWORD>(position);
+}
+
+BOOL MoveFileExW(LPCWSTR existingFileName, LPCWSTR newFileName, DWORD flags) {
+  if (platform::TakeArrangedFailure("MoveFileExW")) return FALSE;
+  if ((flags & ~(MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) != 0) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  std::string from = platform::CheckedPath(existingFileName);
+  if (from.empty()) return FALSE;
+  std::string to = platform::CheckedPath(newFileName);
+  if (to.empty() || !platform::MayReplace(to, flags)) return FALSE;
+  bool writeThrough = (flags & MOVEFILE_WRITE_THROUGH) != 0;
+  if (writeThrough && !platform::SyncToDisk(from, O_RDONLY)) return platform::FailWithErrno();
+  if (::rename(from.c_str(), to.c_str()) != 0) return platform::FailWithErrno();
+  if (writeThrough && !platform::SyncToDisk(platform::FolderOf(to), O_RDONLY | O_DIRECTORY)) {
+    return platform::FailWithErrno();
+  }
+  return TRUE;
+}
+
+BOOL DeleteFileW(LPCWSTR fileName) {
+  if (platform::TakeArrangedFailure("DeleteFileW")) return FALSE;
+  std::string path = platform::CheckedPath(fileName);
+  if (path.empty()) return FALSE;
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) != 0) return platform::FailWithErrno();
+  if (platform::IsProtected(status)) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+  }
+  if (::unlink(path.c_str()) != 0) return platform::FailWithErrno();
+  return TRUE;
 }

@@ -7,6 +7,8 @@
 #include <system_error>
 #include <thread>
 
+#include <SDL.h>
+
 #include "platform/posix/CallFailures.h"
 #include "platform/posix/KernelObject.h"
 #include "platform/posix/WinThreads.h"
@@ -69,6 +71,10 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES /*threadAttributes*/, SIZE_T /*stackSi
     // Detached: closing the handle neither stops nor waits for the thread.
     std::thread([startAddress, parameter, end] {
       startAddress(parameter);
+      // SDL keeps state per thread (its error text) for every thread that
+      // calls it, as the bitmap and sound readers do; only threads that SDL
+      // made itself give it back on their own.
+      SDL_TLSCleanup();
       end->Signal();
     }).detach();
   } catch (const std::system_error&) {

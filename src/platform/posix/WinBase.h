@@ -3,8 +3,9 @@
 //
 // Stands in for: GetLastError, SetLastError, CreateFileW (GENERIC_READ or
 // GENERIC_WRITE; CREATE_ALWAYS, OPEN_EXISTING or OPEN_ALWAYS), ReadFile,
-// WriteFile, GetFileSize, SetFilePointer, CloseHandle and WideCharToMultiByte
-// (CP_UTF8 only).
+// WriteFile, GetFileSize, SetFilePointer, CloseHandle, MoveFileExW
+// (MOVEFILE_REPLACE_EXISTING, MOVEFILE_WRITE_THROUGH), DeleteFileW and
+// WideCharToMultiByte (CP_UTF8 only).
 // Leaves out: overlapped I/O, share modes (POSIX has none; the program always
 // shares reads), security attributes, template files and file sizes of 4 GiB
 // and more (GetFileSize reports no high part).
@@ -60,6 +61,9 @@
 #define FILE_CURRENT 1u
 #define FILE_END 2u
 
+#define MOVEFILE_REPLACE_EXISTING 0x00000001u
+#define MOVEFILE_WRITE_THROUGH 0x00000008u
+
 #define CP_UTF8 65001u
 
 struct SECURITY_ATTRIBUTES;
@@ -85,6 +89,16 @@ DWORD SetFilePointer(HANDLE file, LONG distanceToMove, PLONG distanceToMoveHigh,
 // Closes any handle the stand-ins hand out (files, threads); FALSE with
 // ERROR_INVALID_HANDLE for anything else, including a handle closed before.
 BOOL CloseHandle(HANDLE object);
+
+// Renames a file, in one step: at no moment is the new name missing or only
+// partly written. An existing file of the new name is replaced only with
+// MOVEFILE_REPLACE_EXISTING (else ERROR_ALREADY_EXISTS), and never when it is
+// read-only (no write permission for anyone) or a folder (ERROR_ACCESS_DENIED).
+// MOVEFILE_WRITE_THROUGH returns only when the file's data and the new name
+// are on the disk. Other flags are ERROR_INVALID_PARAMETER.
+BOOL MoveFileExW(LPCWSTR existingFileName, LPCWSTR newFileName, DWORD flags);
+// Deletes a file; a read-only file or a folder is ERROR_ACCESS_DENIED.
+BOOL DeleteFileW(LPCWSTR fileName);
 
 // UTF-16 to UTF-8 (CP_UTF8 only; flags, default char and used-default must be
 // 0/null). cchWideChar -1 means NUL-terminated, and the NUL is converted too.

@@ -119,7 +119,19 @@ void SdlSystem::ShowNativeWindow(HWND window, bool visible) {
 POINT SdlSystem::CursorPosition() {
   int x = 0;
   int y = 0;
-  if (VideoStarted()) SDL_GetGlobalMouseState(&x, &y);
+  if (!VideoStarted()) return POINT{x, y};
+  // Over one of the program's windows, SDL follows the pointer through that
+  // window's motion events. Its global state can lag behind: on an X server
+  // that sends SDL no raw input events (Xvfb driven through XTEST, for one)
+  // it keeps the position it first read.
+  if (SDL_Window* focus = SDL_GetMouseFocus()) {
+    int windowX = 0;
+    int windowY = 0;
+    SDL_GetMouseState(&x, &y);
+    SDL_GetWindowPosition(focus, &windowX, &windowY);
+    return POINT{windowX + x, windowY + y};
+  }
+  SDL_GetGlobalMouseState(&x, &y);
   return POINT{x, y};
 }
 
