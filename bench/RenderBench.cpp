@@ -26,8 +26,9 @@ struct Placed {
   double x, y, z, angle;
 };
 
-// A picture: opaque, or an opaque disc on a transparent white background with
-// a half-transparent magenta shadow, as the colour key makes them.
+// A picture of the size the game's own has: opaque, or an opaque disc on a
+// transparent white background with a half-transparent magenta shadow, as the
+// colour key makes them.
 std::vector<std::uint32_t> Picture(int width, int height, std::uint32_t colour, bool cutOut) {
   std::vector<std::uint32_t> pixels;
   for (int y = 0; y < height; ++y) {
@@ -117,19 +118,19 @@ class GameFrame {
   void MakeResources() {
     for (int i = 0; i < 11; ++i) {
       roadTextures_.push_back(device_->CreateTexture(
-          64, 64, Picture(64, 64, 0x505050u + static_cast<std::uint32_t>(i), false).data()));
+          40, 40, Picture(40, 40, 0x505050u + static_cast<std::uint32_t>(i), false).data()));
     }
-    frogTexture_ = device_->CreateTexture(32, 32, Picture(32, 32, 0x20C020, true).data());
+    frogTexture_ = device_->CreateTexture(10, 10, Picture(10, 10, 0x20C020, true).data());
     for (int i = 0; i < 3; ++i) {
       carTextures_.push_back(
-          device_->CreateTexture(64, 64, Picture(64, 64, 0xC02020u << i, true).data()));
+          device_->CreateTexture(25, 25, Picture(25, 25, 0xC02020u << i, true).data()));
     }
-    blockTexture_ = device_->CreateTexture(64, 32, Picture(64, 32, 0xE0A000, true).data());
+    blockTexture_ = device_->CreateTexture(23, 8, Picture(23, 8, 0xE0A000, true).data());
     savedSprite_ = device_->CreateSprite(40, 40, Picture(40, 40, 0x20C020, true).data());
     splattedSprite_ = device_->CreateSprite(40, 40, Picture(40, 40, 0xC02020, true).data());
-    cursorSprite_ = device_->CreateSprite(32, 32, Picture(32, 32, 0x000000, true).data());
+    cursorSprite_ = device_->CreateSprite(31, 31, Picture(31, 31, 0x000000, true).data());
     for (int digit = 0; digit < 10; ++digit) {
-      digits_.push_back(device_->CreateSprite(20, 32, Picture(20, 32, 0x101010, true).data()));
+      digits_.push_back(device_->CreateSprite(25, 32, Picture(25, 32, 0x101010, true).data()));
     }
   }
 

@@ -2,7 +2,11 @@
 // the headless presenter.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -10,6 +14,7 @@
 #include "platform/D3D9.h"
 #include "platform/HeadlessFrames.h"
 #include "platform/TestControls.h"
+#include "render/Bitmap.h"
 #include "render/Direct3D.h"
 #include "render/Matrix4.h"
 #include "render/RenderDevice.h"
@@ -76,6 +81,26 @@ TEST_F(RenderDevice, ClearsToOpaqueBlackUntilTheClearColourIsSet) {
   frame = Frame([] {});
   EXPECT_EQ(0xFFFFFEu, frame.Colour(0, 0));
   EXPECT_EQ(0xFFFFFEu, frame.Colour(1023, 767));
+}
+
+TEST_F(RenderDevice, PresentedFramesAreCountedAndCanBeSavedAsPictures) {
+  device_->SetClearColour(0xFF123456);
+  CSprite* corner = device_->CreateSprite(3, 2, Positions(3, 2).data());
+  IdentityTransforms();
+  Frame([] {});
+  const PresentedFrame frame = Frame([&] { device_->DrawSprite(corner, 0, 0, 0, 0); });
+  EXPECT_EQ(2, platform_test::PresentedFrameCount(Window()));
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("marrowick-frame-" + std::to_string(getpid()) + ".bmp"))
+                               .string();
+  ASSERT_TRUE(platform_test::SaveFrameAsBmp(frame, path.c_str()));
+  const std::unique_ptr<CBitmap> saved = CBitmap::Load(tlib::TString(
+      static_cast<int>(path.size()), std::u16string(path.begin(), path.end()).data()));
+  std::filesystem::remove(path);
+  ASSERT_EQ(1024, saved->Width());
+  ASSERT_EQ(768, saved->Height());
+  EXPECT_EQ(0xFF000000 | Position(2, 1), saved->Pixels()[1 * 1024 + 2]);
+  EXPECT_EQ(0xFF123456u, saved->Pixels()[767 * 1024 + 1023]);
 }
 
 TEST_F(RenderDevice, SpritesCoverExactlyTheirPixelsTexelForTexel) {

@@ -134,10 +134,11 @@ void Rasterizer::FillRun(int y, int first, int last, Depth depth, Source source,
   const int count = last - first + 1;
   if constexpr (Ops::depthMode != DepthMode::Off && std::is_same_v<Depth, FlatDepth>) {
     // Nothing in the row lies nearer: every pixel passes the test.
-    if (depth.value <= target_.LowestDepth(y)) {
+    const std::uint16_t z = depth.value;  // a copy: the stores below cannot change it
+    if (z <= target_.LowestDepth(y)) {
       if constexpr (Ops::depthMode == DepthMode::TestWrite) {
-        for (int i = 0; i < count; ++i) depths[i] = depth.value;
-        target_.NoteDepth(y, depth.value);
+        for (int i = 0; i < count; ++i) depths[i] = z;
+        target_.NoteDepth(y, z);
       }
       FillSpan<DepthMode::Off, Ops::blendMode>(colours, depths, count, depth, source, state);
       return;
@@ -216,7 +217,9 @@ void Rasterizer::DrawAffineTexture(const TriangleSetup& setup, const ScreenVerte
         const std::int64_t lastU = source.u + source.du * steps;
         const std::int64_t lastV = source.v + source.dv * steps;
         auto inside = [](std::int64_t from, std::int64_t to, std::int64_t size) {
-          return from >> 32 >= 0 && from >> 32 < size && to >> 32 >= 0 && to >> 32 < size;
+          const auto limit = static_cast<std::uint64_t>(size);
+          return static_cast<std::uint64_t>(from >> 32) < limit &&
+                 static_cast<std::uint64_t>(to >> 32) < limit;
         };
         if (!inside(source.u, lastU, width) || !inside(source.v, lastV, height)) {
           FillRun<Ops>(y, first, last, depth, WrappingTexelSource{source, height}, state);

@@ -135,12 +135,9 @@ inline void WritePixel(std::uint32_t& destination, std::uint32_t source, const P
   if constexpr (blendMode == BlendMode::Replace) {
     destination = source | 0xFF000000u;
   } else if constexpr (blendMode == BlendMode::SourceAlpha) {
-    const std::uint32_t alpha = source >> 24;
-    if (alpha == 0xFF) {
-      destination = source;
-    } else if (alpha != 0) {
-      destination = BlendSourceAlpha(source, destination);
-    }
+    // Exact for alpha 0 and 255 as well; cut-out pictures switch between those
+    // too often for a branch to pay.
+    destination = BlendSourceAlpha(source, destination);
   } else {
     destination = BlendWithFactors(source, destination, state.sourceBlend, state.destinationBlend);
   }
