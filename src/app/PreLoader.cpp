@@ -6,11 +6,10 @@
 using tlib::TString;
 
 void CPreLoader::Run() {
-  CApplication* application = application_;
   LoadTitleScreenPictures();
-  application->ReportProgress(0);
+  application_->ReportProgress(0);
   LoadGameResources();
-  application->ReportProgress(-1);
+  application_->ReportProgress(-1);  // the last use of this object
 }
 
 void CPreLoader::LoadTitleScreenPictures() {
