@@ -77,13 +77,6 @@ TEST_F(ApplicationServices, PlaysNothingFromAFileTooShortForAHeader) {
   EXPECT_TRUE(platform_test::StartedSounds().empty());
 }
 
-TEST_F(ApplicationServices, PlaysSoundsFromMemory) {
-  ScratchFolder::Write("Data/Jump.wav", WaveFile(441));
-  application_.PlaySound(application_.LoadSound(u"Jump"));
-  ASSERT_EQ(1, platform_test::StartedSounds().size());
-  EXPECT_EQ(11025, platform_test::StartedSounds()[0]->sourceRate);
-}
-
 TEST_F(ApplicationServices, DrawsNoNegativeNumber) {
   EXPECT_THROWS_MESSAGE(application_.DrawNumber(-1, 0, 0), u"Can't draw this number number");
 }
