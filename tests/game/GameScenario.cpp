@@ -47,7 +47,7 @@ void PlanRoads(CScriptedStuff& stuff, const std::vector<PlannedRoad>& roads) {
   for (std::size_t slot = 0; slot < slots.size(); ++slot) {
     const PlannedRoad road = laid[slot].value_or(PlannedRoad{false, 0, slots[slot].minLength, 0});
     stuff.Plan({road.horizontal ? 1.0 : 0.0, double(road.line), double(road.length)});
-    if (road.length != 32) stuff.Plan(road.start);
+    if (road.length != 32) stuff.Plan({double(road.start)});
   }
 }
 
