@@ -8,6 +8,7 @@
 #include "CommandLine.h"
 #include "InputScript.h"
 #include "Simulation.h"
+#include "TraceFormat.h"
 #include "UsageError.h"
 
 namespace {
@@ -33,32 +34,6 @@ std::vector<std::string> Lines(const std::string& text) {
   std::istringstream stream(text);
   for (std::string line; std::getline(stream, line);) lines.push_back(line);
   return lines;
-}
-
-// The raw value of a field of a one-line JSON object: a number, null, or a
-// bracketed array.
-std::string FieldText(const std::string& line, const std::string& name) {
-  const std::string key = "\"" + name + "\":";
-  std::size_t start = line.find(key);
-  if (start == std::string::npos) return "(missing)";
-  start += key.size();
-  std::size_t end = start;
-  for (int depth = 0; end < line.size(); ++end) {
-    depth += (line[end] == '[') - (line[end] == ']');
-    if (depth < 0 || (depth == 0 && (line[end] == ',' || line[end] == '}'))) break;
-  }
-  return line.substr(start, end - start + (line[end] == ']'));
-}
-
-std::vector<double> Numbers(const std::string& text) {
-  std::vector<double> numbers;
-  for (const char* p = text.c_str(); *p != 0;) {
-    char* end = nullptr;
-    const double value = std::strtod(p, &end);
-    if (end != p) numbers.push_back(value);
-    p = end == p ? p + 1 : end;
-  }
-  return numbers;
 }
 
 // Writes a script into a temporary file that is removed with the object.
@@ -119,21 +94,6 @@ TEST(SimulatorCommandLine, ReadsEveryOptionAndNamesTheArgumentItRejects) {
   }
 }
 
-TEST(SimulatorScript, ReadsEventsAndSkipsCommentsAndBlankLines) {
-  std::istringstream script(
-      "# a test\n\n1 mouse -20 900\n  # indented\n1 key A down\n1 click\r\n"
-      "7 key A up\n");
-  const std::vector<InputEvent> events = ParseInputScript(script, "play.txt");
-  ASSERT_EQ(4u, events.size());
-  EXPECT_EQ(InputEvent::Kind::Mouse, events[0].kind);
-  EXPECT_EQ(-20, events[0].x);
-  EXPECT_EQ(900, events[0].y);
-  EXPECT_EQ(InputEvent::Kind::KeyDown, events[1].kind);
-  EXPECT_EQ(InputEvent::Kind::Click, events[2].kind);
-  EXPECT_EQ(InputEvent::Kind::KeyUp, events[3].kind);
-  EXPECT_EQ(7, events[3].tick);
-}
-
 TEST(SimulatorScript, NamesTheLineOfABadEvent) {
   const std::pair<const char*, const char*> cases[] = {
       {"0 click", "bad tick '0' (ticks count from 1)"},
@@ -182,47 +142,47 @@ TEST(SimulatorCommand, PrintsTheMapAsHexDigitsOfTheCellLinks) {
   EXPECT_EQ("{\"result\":null,\"ticks\":0}", run.lines[65]);
 }
 
-TEST(SimulatorCommand, TracesEveryTickWithExactDoublesAndEndsWithTheResult) {
+TEST(SimulatorCommand, TracesEveryTickAndEndsWithTheResult) {
   const CommandOutput run = RunSim({"--seed", "7", "--trace"});
   ASSERT_EQ(0, run.status);
-  const std::vector<std::string>& lines = run.lines;
-  ASSERT_GE(lines.size(), 166u);
-  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-    ASSERT_EQ(std::to_string(i + 1), FieldText(lines[i], "tick"));
-  }
-  const std::string& last = lines[lines.size() - 2];
-  EXPECT_EQ("[]", FieldText(last, "frogs"));
-  EXPECT_EQ("{\"result\":{\"saved\":" + FieldText(last, "saved") + ",\"splatted\":" +
-                FieldText(last, "splatted") + ",\"ticks\":" + FieldText(last, "tick") + "}}",
-            lines.back());
-  EXPECT_EQ(0u, lines[0].find("{\"tick\":1,\"saved\":0,\"splatted\":0,\"waves\":1,\"waveDelay\":40,"
-                              "\"camera\":[0,0,200],\"cursor\":"));
-  EXPECT_EQ(std::string::npos, lines[0].find(' '));
-  EXPECT_EQ("[\"Jump\"]", FieldText(lines[0], "sounds"));
-  EXPECT_EQ("[]", FieldText(lines[0], "blocks"));
-
   CSimulation simulation(7, {});
-  simulation.RunTick();
-  simulation.RunTick();
-  const std::vector<double> frogs = Numbers(FieldText(lines[1], "frogs"));
-  const std::vector<double> cars = Numbers(FieldText(lines[1], "cars"));
-  ASSERT_EQ(20u * 6, frogs.size());
-  ASSERT_EQ(16u * 6, cars.size());
-  for (int i = 0; i < 20; ++i) {
-    const CFrog& frog = simulation.Game().Frogs().At(i);
-    const std::vector<double> expected = {frog.X(), frog.Y(), frog.Z(), frog.Angle(), 1, 1};
-    EXPECT_EQ(expected, std::vector<double>(frogs.begin() + 6 * i, frogs.begin() + 6 * i + 6));
+  for (std::size_t i = 0; i + 1 < run.lines.size(); ++i) {
+    simulation.RunTick();
+    const auto& sounds = simulation.Host().PlayedSounds();
+    ASSERT_EQ(FormatTick(simulation.TicksRun(), simulation.Game(), sounds), run.lines[i]) << i;
   }
-  for (int i = 0; i < 16; ++i) {
-    const CCar& car = simulation.Game().Cars().At(i);
-    const std::vector<double> expected = {
-        car.X(),           car.Y(), car.Heading(), double(car.Kind()), double(car.IsMoving()),
-        double(car.Step())};
-    EXPECT_EQ(expected, std::vector<double>(cars.begin() + 6 * i, cars.begin() + 6 * i + 6));
-  }
+  ASSERT_TRUE(simulation.HasEnded());
+  const GameResult result = *simulation.Host().Result();
+  EXPECT_EQ("{\"result\":{\"saved\":" + std::to_string(result.saved) +
+                ",\"splatted\":" + std::to_string(result.splatted) +
+                ",\"ticks\":" + std::to_string(simulation.TicksRun()) + "}}",
+            run.lines.back());
 }
 
-TEST(SimulatorCommand, ScriptDrivesTheMouseTheZoomKeyAndTheClicks) {
+TEST(SimulatorTrace, PrintsFixedFieldsAndDoublesThatReadBackExactly) {
+  CSimulation simulation(7, {});
+  simulation.RunTick();
+  const std::string first = FormatTick(1, simulation.Game(), simulation.Host().PlayedSounds());
+  EXPECT_EQ(0u, first.find("{\"tick\":1,\"saved\":0,\"splatted\":0,\"waves\":1,\"waveDelay\":40,"
+                           "\"camera\":[0,0,200],\"cursor\":"));
+  EXPECT_NE(std::string::npos, first.find(",\"blocks\":[],\"frogs\":[["));
+  EXPECT_EQ(first.size() - 19, first.find(",\"sounds\":[\"Jump\"]}"));
+  EXPECT_EQ(std::string::npos, first.find(' '));
+
+  simulation.RunTick();  // the frogs are off round numbers now
+  const std::string second = FormatTick(2, simulation.Game(), {});
+  const CFrog& frog = simulation.Game().Frogs().At(0);
+  const CCar& car = simulation.Game().Cars().At(0);
+  char expected[256];
+  std::snprintf(expected, sizeof expected, "\"frogs\":[[%.17g,%.17g,%.17g,%.17g,1,1],", frog.X(),
+                frog.Y(), frog.Z(), frog.Angle());
+  EXPECT_NE(std::string::npos, second.find(expected)) << expected;
+  std::snprintf(expected, sizeof expected, "\"cars\":[[%.17g,%.17g,%.17g,%d,%d,%d],", car.X(),
+                car.Y(), car.Heading(), car.Kind(), car.IsMoving(), car.Step());
+  EXPECT_NE(std::string::npos, second.find(expected)) << expected;
+}
+
+TEST(SimulatorScript, DrivesTheMouseTheZoomKeyAndTheClicks) {
   // A cursor position over a straight road cell for seed 11, found by trying.
   const auto [x, y] = []() -> std::pair<int, int> {
     for (int y = 100; y < 700; y += 23) {
@@ -235,23 +195,31 @@ TEST(SimulatorCommand, ScriptDrivesTheMouseTheZoomKeyAndTheClicks) {
     return {-1, -1};
   }();
   ASSERT_GE(x, 0);
-  const CScriptFile script("1 mouse " + std::to_string(x) + " " + std::to_string(y) +
-                           "\n2 click\n3 click\n4 key A down\n5 mouse 0 -7\n6 key A up\n");
-  const CommandOutput run =
-      RunSim({"--seed", "11", "--trace", "--ticks", "6", "--input", script.Path()});
-  ASSERT_EQ(0, run.status) << run.errors;
-  ASSERT_EQ(7u, run.lines.size());
-  // A click uses the cursor cell of the update before it.
-  const std::string cursor = FieldText(run.lines[0], "cursor");
-  ASSERT_NE("null", cursor);
-  EXPECT_EQ("[" + cursor + "]", FieldText(run.lines[1], "blocks"));
-  EXPECT_EQ("[]", FieldText(run.lines[2], "blocks"));
-  EXPECT_EQ("[0,0,200]", FieldText(run.lines[2], "camera"));
+  std::istringstream script("# a player\n\n1 mouse " + std::to_string(x) + " " + std::to_string(y) +
+                            "\r\n  # indented\n2 click\n3 click\n4 key A down\n5 mouse 0 -7\n"
+                            "6 key A up\n");
+  CSimulation simulation(11, ParseInputScript(script, "play.txt"));
+  const CGame& game = simulation.Game();
+  simulation.RunTick();
+  const std::string cell = std::to_string(game.CursorColumn()) + "," +
+                           std::to_string(game.CursorRow()) + "," +
+                           std::to_string(game.CursorOrientation());
+  simulation.RunTick();  // a click uses the cursor cell of the update before it
+  const std::string second = FormatTick(2, game, {});
+  EXPECT_NE(std::string::npos,
+            second.find("\"cursor\":[" + cell + "],\"blocks\":[[" + cell + "]]"));
+  simulation.RunTick();
+  EXPECT_EQ(0, game.RoadBlocks().Count());
+  EXPECT_EQ(200.0, game.Zoom());
 
   const double zoomedOut = 255 - 255 * 0.07;
-  EXPECT_EQ(zoomedOut, Numbers(FieldText(run.lines[3], "camera"))[2]);
-  const std::vector<double> camera = Numbers(FieldText(run.lines[4], "camera"));
+  simulation.RunTick();
+  EXPECT_EQ(zoomedOut, game.Zoom());
+  simulation.RunTick();
   const double stillOut = (zoomedOut + 55) - (zoomedOut + 55) * 0.07;
-  EXPECT_EQ((std::vector<double>{-5, -5, stillOut}), camera);
-  EXPECT_EQ(stillOut - stillOut * 0.07, Numbers(FieldText(run.lines[5], "camera"))[2]);
+  EXPECT_EQ(-5.0, game.CameraX());
+  EXPECT_EQ(-5.0, game.CameraY());
+  EXPECT_EQ(stillOut, game.Zoom());
+  simulation.RunTick();
+  EXPECT_EQ(stillOut - stillOut * 0.07, game.Zoom());
 }

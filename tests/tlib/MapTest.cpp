@@ -53,13 +53,3 @@ TEST(Map, KeysAreExactAndUnique) {
   EXPECT_FALSE(map.Contains(u"Frog"));
   EXPECT_EQ(2, map.Count());
 }
-
-TEST(Map, KeepsASharedCopyOfItsKeys) {
-  TString key = TString::Format(u"Road%d", 10);
-  {
-    TMap<int> map;
-    map.Add(key, 1);
-    EXPECT_EQ(2, key.ShareCount());
-  }
-  EXPECT_EQ(1, key.ShareCount());
-}

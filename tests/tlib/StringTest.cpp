@@ -46,7 +46,7 @@ TEST(String, CopiesShareOneBufferThatOutlivesTheFirstOwner) {
   EXPECT_EQ(0, third.ShareCount());
 }
 
-TEST(String, ConcatenationSharesAnOperandWhenTheOtherIsEmpty) {
+TEST(String, ConcatenationSharesWithEmptyOperandsAndEqualityComparesUnits) {
   TString ab(u"ab");
   EXPECT_EQ(ab.CStr(), (TString() + ab).CStr());
   EXPECT_EQ(ab.CStr(), (ab + TString()).CStr());
@@ -58,17 +58,12 @@ TEST(String, ConcatenationSharesAnOperandWhenTheOtherIsEmpty) {
   ab.Append(u"10");
   EXPECT_EQ(u"ab10", Text(ab));
   EXPECT_EQ(u"ab", Text(sharer));
+  EXPECT_TRUE(TString() == TString(0, u"x"));
+  EXPECT_FALSE(ab == TString(u"ab1"));
+  EXPECT_FALSE(TString(u"ab1") == ab);
+  EXPECT_TRUE(ab != TString(u"AB10"));
   EXPECT_EQ(u"-2147483648 (0x80000000)", Text(TString::FromInt(-2147483647 - 1) +
                                               TString::Format(u" (0x%08x)", -2147483647 - 1)));
-}
-
-TEST(String, EqualityComparesUnits) {
-  TString abc(u"abc");
-  EXPECT_TRUE(abc == TString(u"abc"));
-  EXPECT_TRUE(TString() == TString(0, u"x"));
-  EXPECT_FALSE(abc == TString(u"ab"));
-  EXPECT_FALSE(TString(u"ab") == abc);
-  EXPECT_TRUE(abc != TString(u"ABC"));
 }
 
 TEST(String, IterationDecodesSurrogatePairs) {
@@ -148,12 +143,10 @@ TEST(String, FindingTextAndCodePoints) {
   EXPECT_EQ(4, text.FindLastCodePoint(u'b'));
 }
 
-TEST(String, CharacterClasses) {
-  EXPECT_TRUE(TString::IsLetter(u'Q'));
-  EXPECT_FALSE(TString::IsLetter(u'7'));
-  EXPECT_TRUE(TString::IsLetterOrDigit(u'7'));
-  EXPECT_TRUE(TString::IsWhiteSpace(u'\t'));
-  EXPECT_FALSE(TString::IsLetter(0x10400));  // a letter, but beyond 16 bits
+TEST(String, CharacterClassesOfSixteenBitCodePoints) {
+  EXPECT_TRUE(TString::IsLetter(u'Q') && TString::IsLetterOrDigit(u'7') &&
+              TString::IsWhiteSpace(u'\t'));
+  EXPECT_FALSE(TString::IsLetter(u'7') || TString::IsLetter(0x10400));  // a letter beyond 16 bits
   for (int invalid : {-1, 0xD800, 0x110000}) {
     EXPECT_THROWS_MESSAGE(TString::IsWhiteSpace(invalid), u"Invalid character code");
   }
