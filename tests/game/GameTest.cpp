@@ -18,10 +18,10 @@ TEST(GameConstruction, SetsUpTheViewThenFetchesResourcesInOrderAfterAllDraws) {
   const double expected[4][4] = {{2, 0, 0, 0},
                                  {0, -2.6666666666666665, 0, 0},
                                  {0, 0, 1.0019569471624266, 1},
-                                 {0, 0, -2.003913894324853, 0}};
+                                 {0, 0, -2.003913894324853, 1}};
   for (int row = 0; row < 4; ++row) {
     for (int column = 0; column < 4; ++column) {
-      EXPECT_EQ(row == 3 && column == 3 ? 1.0 : expected[row][column], projection[row][column]);
+      EXPECT_EQ(expected[row][column], projection[row][column]) << row << column;
     }
   }
   EXPECT_EQ(512, game.MouseX());
@@ -72,6 +72,7 @@ TEST(GameConstruction, PlacesEachCarByCellDrawsThenOneExitDraw) {
     EXPECT_EQ(Centre(column), car.X()) << index;
     EXPECT_EQ(Centre(row), car.Y()) << index;
     EXPECT_EQ(direction * halfPi, car.Heading()) << index;
+    EXPECT_EQ(kinds[index], car.Kind());
     EXPECT_EQ(ticksPerCell[kinds[index]], car.TicksPerCell()) << index;
   }
   EXPECT_EQ(draws.size(), next);
