@@ -30,8 +30,9 @@ int PixelFor(double world, int centrePixel, int pixelSpan, double visibleSpan) {
   return centrePixel + static_cast<int>(std::lround(world / visibleSpan * pixelSpan));
 }
 
-}  // namespace
-
+// Plans the draws of the 56 random roads of a map: each of `roads` takes the
+// first road whose length range admits it, every other road is a vertical one
+// over column 0, which changes nothing.
 void PlanRoads(CScriptedStuff& stuff, const std::vector<PlannedRoad>& roads) {
   const std::vector<RoadSlot> slots = RoadSlots();
   std::vector<std::optional<PlannedRoad>> laid(slots.size());
@@ -47,14 +48,16 @@ void PlanRoads(CScriptedStuff& stuff, const std::vector<PlannedRoad>& roads) {
   for (std::size_t slot = 0; slot < slots.size(); ++slot) {
     const PlannedRoad road = laid[slot].value_or(PlannedRoad{false, 0, slots[slot].minLength, 0});
     stuff.Plan({road.horizontal ? 1.0 : 0.0, double(road.line), double(road.length)});
-    if (road.length != 32) stuff.Plan(road.start);
+    if (road.length != 32) stuff.Plan({double(road.start)});
   }
 }
 
+// Plans the draws that make FindRandomRoadCell and ChooseExit pick this car.
 void PlanCar(CScriptedStuff& stuff, const PlannedCar& car) {
   stuff.Plan({double(car.column), double(car.column % 2 == 1 ? car.row / 2 : car.row),
               double(car.exitIndex)});
 }
+}  // namespace
 
 CGameScenario::CGameScenario(const std::vector<PlannedRoad>& roads,
                              const std::vector<PlannedCar>& cars) {
@@ -72,14 +75,12 @@ CGameScenario::CGameScenario(const std::vector<PlannedRoad>& roads,
   if (stuff_.PlannedLeft() != 0) throw std::logic_error("the construction left planned draws");
 }
 
-void CGameScenario::Tick() {
-  host_.ClearPlayedSounds();
-  game_->SetMousePosition(mouseX_, mouseY_);
-  game_->Update();
-}
-
 void CGameScenario::Ticks(int count) {
-  for (int i = 0; i < count; ++i) Tick();
+  for (int i = 0; i < count; ++i) {
+    host_.ClearPlayedSounds();
+    game_->SetMousePosition(mouseX_, mouseY_);
+    game_->Update();
+  }
 }
 
 testing::AssertionResult CGameScenario::AimAt(int column, int row) {

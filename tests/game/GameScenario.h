@@ -18,18 +18,13 @@
 // A road as LayRandomRoad lays it, in half-steps.
 struct PlannedRoad {
   bool horizontal;
-  int line;
-  int length;
-  int start;
+  int line, length, start;
 };
 
 // The car with this index in the game's array, placed on (column, row) and
 // heading for the exitIndex-th open exit (east, south, west, north).
 struct PlannedCar {
-  int index;
-  int column;
-  int row;
-  int exitIndex;
+  int index, column, row, exitIndex;
 };
 
 // Road pieces in view of the resting camera, away from the frogs' path along
@@ -37,14 +32,6 @@ struct PlannedCar {
 inline constexpr PlannedRoad rowRoad{true, 13, 5, 12};        // row 26, columns 24..34
 inline constexpr PlannedRoad crossingRoad{false, 15, 2, 12};  // column 30, rows 24..28
 inline constexpr PlannedRoad centreRoad{false, 16, 4, 14};    // column 32, rows 28..36
-
-// Plans the draws of the 56 random roads of a map: each of `roads` takes the
-// first road whose length range admits it, every other road is a vertical one
-// over column 0, which changes nothing.
-void PlanRoads(CScriptedStuff& stuff, const std::vector<PlannedRoad>& roads);
-
-// Plans the draws that make FindRandomRoadCell and ChooseExit pick this car.
-void PlanCar(CScriptedStuff& stuff, const PlannedCar& car);
 
 class CGameScenario {
  public:
@@ -58,7 +45,7 @@ class CGameScenario {
 
   // One timer tick: the mouse position, then the update. The sounds of the
   // tick are left in Host().PlayedSounds().
-  void Tick();
+  void Tick() { Ticks(1); }
   void Ticks(int count);
   void SetMouse(int x, int y) {
     mouseX_ = x;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "tlib/Random.h"
@@ -28,15 +29,18 @@ class CScriptedStuff final : public tlib::IStuff {
   // The next draws, in order; an integer draw takes the value as an int and
   // fails the test (by throwing) if it lies outside the requested range.
   void Plan(std::initializer_list<double> values) { planned_.insert(planned_.end(), values); }
-  void Plan(double value) { planned_.push_back(value); }
   int PlannedLeft() const { return static_cast<int>(planned_.size()); }
 
   int RandomInt(int min, int max) override;
   double RandomReal() override;
 
   const std::vector<Draw>& Draws() const { return draws_; }
+  // The (min, max) ranges of the draws from index `from` on.
+  std::vector<std::pair<int, int>> Ranges(std::size_t from = 0) const;
 
  private:
+  double Next(double unplanned);
+
   std::deque<double> planned_;
   std::optional<tlib::TRandom> random_;
   std::vector<Draw> draws_;

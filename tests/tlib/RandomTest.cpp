@@ -6,30 +6,7 @@
 #include "tlib/Exception.h"
 #include "tlib/Random.h"
 
-using tlib::TException;
 using tlib::TRandom;
-
-TEST(Random, ReproducesTheRuntimeSequence) {
-  TRandom seedOne;
-  EXPECT_EQ(41, seedOne.Draw());
-  EXPECT_EQ(18467, seedOne.Draw());
-  EXPECT_EQ(6334, seedOne.Draw());
-  TRandom seedZero(0);
-  EXPECT_EQ(38, seedZero.Draw());
-}
-
-TEST(Random, RandomIntTakesOneDrawPerCall) {
-  TRandom random;
-  EXPECT_EQ(2, random.RandomInt(0, 2));  // 41 mod 3
-  EXPECT_EQ(5, random.RandomInt(5, 5));  // consumes 18467
-  EXPECT_EQ(6334, random.Draw());
-}
-
-TEST(Random, EmptyRangeThrowsWithoutDrawing) {
-  TRandom random;
-  EXPECT_THROW(random.RandomInt(3, 2), TException);
-  EXPECT_EQ(41, random.Draw());
-}
 
 namespace {
 
@@ -43,16 +20,23 @@ std::uint32_t SeedReaching(std::uint32_t state) {
 
 }  // namespace
 
-TEST(Random, RandomRealCoversBothEnds) {
-  TRandom top(SeedReaching(0x7FFF0000u));
-  EXPECT_EQ(1.0, top.RandomReal());
-  TRandom bottom(SeedReaching(0x80000000u));  // bit 31 is not part of the draw
-  EXPECT_EQ(0.0, bottom.RandomReal());
-  TRandom middle(SeedReaching(0x00010000u));
-  EXPECT_EQ(1.0 / 32767.0, middle.RandomReal());
+TEST(Random, ReproducesTheRuntimeSequenceOneDrawPerCall) {
+  TRandom seedOne;
+  EXPECT_EQ(41, seedOne.Draw());
+  EXPECT_EQ(18467, seedOne.Draw());
+  EXPECT_EQ(6334, seedOne.Draw());
+  EXPECT_EQ(38, TRandom(0).Draw());
+
+  TRandom random;
+  EXPECT_THROW(random.RandomInt(3, 2), tlib::TException);  // draws nothing
+  EXPECT_EQ(2, random.RandomInt(0, 2));                    // 41 mod 3
+  EXPECT_EQ(5, random.RandomInt(5, 5));                    // consumes 18467
+  EXPECT_EQ(6334, random.Draw());
 }
 
-TEST(Random, WideRangesNeverOverflow) {
-  TRandom random(SeedReaching(0x7FFF0000u));
-  EXPECT_EQ(INT_MIN + 32767, random.RandomInt(INT_MIN, INT_MAX));
+TEST(Random, RealsCoverBothEndsAndWideRangesNeverOverflow) {
+  EXPECT_EQ(1.0, TRandom(SeedReaching(0x7FFF0000u)).RandomReal());
+  EXPECT_EQ(0.0, TRandom(SeedReaching(0x80000000u)).RandomReal());  // bit 31 is not drawn
+  EXPECT_EQ(1.0 / 32767.0, TRandom(SeedReaching(0x00010000u)).RandomReal());
+  EXPECT_EQ(INT_MIN + 32767, TRandom(SeedReaching(0x7FFF0000u)).RandomInt(INT_MIN, INT_MAX));
 }

@@ -27,22 +27,16 @@ TEST(String, EmptyStringOwnsNothing) {
   EXPECT_THROWS_MESSAGE(TString(3, nullptr), u"Invalid arguments");
 }
 
-TEST(String, ConstructionCopiesExactlyLengthUnits) {
+TEST(String, CopiesShareOneBufferThatOutlivesTheFirstOwner) {
   const char16_t units[] = {u'a', u'b', u'c', u'd'};
-  TString text(3, units);
-  EXPECT_EQ(u"abc", Text(text));
-  EXPECT_EQ(0, text.CStr()[3]);
-  EXPECT_NE(units, text.CStr());
-}
-
-TEST(String, CopiesAndAssignmentsShareOneBuffer) {
-  std::optional<TString> first(TString(u"abc"));
+  std::optional<TString> first(TString(3, units));
+  EXPECT_NE(units, first->CStr());
+  EXPECT_EQ(0, first->CStr()[3]);
   std::optional<TString> second(*first);
   TString third(u"other");
   third = *second;
-  EXPECT_EQ(first->CStr(), third.CStr());
-  EXPECT_EQ(3, third.ShareCount());
   third = third;
+  EXPECT_EQ(first->CStr(), third.CStr());
   EXPECT_EQ(3, third.ShareCount());
   first.reset();
   second.reset();
@@ -52,39 +46,24 @@ TEST(String, CopiesAndAssignmentsShareOneBuffer) {
   EXPECT_EQ(0, third.ShareCount());
 }
 
-TEST(String, ConcatenationSharesAnOperandWhenTheOtherIsEmpty) {
-  TString abc(u"abc");
-  EXPECT_EQ(abc.CStr(), (TString() + abc).CStr());
-  EXPECT_EQ(abc.CStr(), (abc + TString()).CStr());
-
+TEST(String, ConcatenationSharesWithEmptyOperandsAndEqualityComparesUnits) {
   TString ab(u"ab");
+  EXPECT_EQ(ab.CStr(), (TString() + ab).CStr());
+  EXPECT_EQ(ab.CStr(), (ab + TString()).CStr());
   TString joined = ab + TString(u"c");
   EXPECT_EQ(u"abc", Text(joined));
   EXPECT_EQ(1, joined.ShareCount());
-  EXPECT_EQ(u"ab", Text(ab));
-  EXPECT_EQ(u"Data\\Frog.bmp", Text(TString(u"Data\\") + (TString(u"Frog") + u".bmp")));
 
   TString sharer = ab;
   ab.Append(u"10");
   EXPECT_EQ(u"ab10", Text(ab));
   EXPECT_EQ(u"ab", Text(sharer));
-}
-
-TEST(String, EqualityComparesUnits) {
-  TString abc(u"abc");
-  EXPECT_TRUE(abc == TString(u"abc"));
   EXPECT_TRUE(TString() == TString(0, u"x"));
-  EXPECT_FALSE(abc == TString(u"ab"));
-  EXPECT_FALSE(TString(u"ab") == abc);
-  EXPECT_TRUE(abc != TString(u"ABC"));
-  EXPECT_FALSE(abc != TString(u"abc"));
-}
-
-TEST(String, FormatAndDecimalText) {
-  EXPECT_EQ(u"0", Text(TString::Format(u"%d", 0)));
-  EXPECT_EQ(u"-7", Text(TString::Format(u"%d", -7)));
-  EXPECT_EQ(u"87 (0x00000057)", Text(TString::Format(u"%d (0x%08x)", 87, 87)));
-  EXPECT_EQ(u"-2147483648", Text(TString::FromInt(-2147483647 - 1)));
+  EXPECT_FALSE(ab == TString(u"ab1"));
+  EXPECT_FALSE(TString(u"ab1") == ab);
+  EXPECT_TRUE(ab != TString(u"AB10"));
+  EXPECT_EQ(u"-2147483648 (0x80000000)", Text(TString::FromInt(-2147483647 - 1) +
+                                              TString::Format(u" (0x%08x)", -2147483647 - 1)));
 }
 
 TEST(String, IterationDecodesSurrogatePairs) {
@@ -113,20 +92,16 @@ TEST(String, IterationDecodesSurrogatePairs) {
 TEST(String, DecodingRejectsBrokenPairs) {
   TString loneLow(1, smileUnits + 2), trailingHigh(2, smileUnits);
   const char16_t highThenLetter[] = {0xD83D, u'a'};
-  int i = 0, last = 1;
+  int last = 1;
   EXPECT_THROWS_MESSAGE(loneLow.CodePointAt(0), u"Invalid string data");
-  EXPECT_THROWS_MESSAGE(loneLow.Advance(i), u"Invalid string data");
-  EXPECT_THROWS_MESSAGE(trailingHigh.CodePointAt(1), u"Invalid string data");
   EXPECT_THROWS_MESSAGE(trailingHigh.Advance(last), u"Invalid string data");
   EXPECT_THROWS_MESSAGE(TString(2, highThenLetter).CodePointAt(0), u"Invalid string data");
   EXPECT_THROWS_MESSAGE(trailingHigh.LastCodePointStart(), u"Invalid string data");
   EXPECT_THROWS_MESSAGE(loneLow.LastCodePointStart(), u"Invalid string data");
   EXPECT_THROWS_MESSAGE(trailingHigh.CodePointCount(), u"Invalid string data");
-  EXPECT_THROWS_MESSAGE(trailingHigh.FindLastCodePoint(u'a'), u"Invalid string data");
 }
 
 TEST(String, RepeatedCodePoints) {
-  EXPECT_EQ(u"---", Text(TString::Repeat(u'-', 3)));
   EXPECT_EQ(u"\U0001F600\U0001F600", Text(TString::Repeat(0x1F600, 2)));
   EXPECT_EQ(0, TString::Repeat(u'x', 0).ShareCount());
   EXPECT_THROWS_MESSAGE(TString::Repeat(-1, 1), u"Invalid character");
@@ -137,34 +112,21 @@ TEST(String, RepeatedCodePoints) {
 TEST(String, PositionsCountCodePoints) {
   TString text = Smile();
   EXPECT_EQ(3, text.CodePointCount());
-  EXPECT_EQ(0x1F600, text.CodePointAtPosition(1));
   EXPECT_EQ(u'b', text.CodePointAtPosition(2));
   EXPECT_THROWS_MESSAGE(text.CodePointAtPosition(3), u"Invalid index");
   EXPECT_THROWS_MESSAGE(text.CodePointAtPosition(-1), u"Invalid index");
   EXPECT_THROWS_MESSAGE(text.CodePointAtPosition(4), u"Index out of range");
-
-  EXPECT_EQ(3, text.ToUnitIndex(2));
   EXPECT_EQ(4, text.ToUnitIndex(3));
   EXPECT_THROWS_MESSAGE(text.ToUnitIndex(-1), u"Index out of range");
-  EXPECT_THROWS_MESSAGE(text.ToUnitIndex(4), u"Index out of range");
-
   EXPECT_EQ(3, text.UnitsSpanned(1, 2));
-  EXPECT_EQ(0, text.UnitsSpanned(4, 0));
   EXPECT_THROWS_MESSAGE(text.UnitsSpanned(5, 0), u"Invalid start pos");
   EXPECT_THROWS_MESSAGE(text.UnitsSpanned(3, 2), u"Invalid length");
   EXPECT_THROWS_MESSAGE(text.UnitsSpanned(2, 1), u"Invalid string data");
-}
 
-TEST(String, TailsAndSubstrings) {
-  TString text = Smile();
   EXPECT_EQ(u"\U0001F600b", Text(text.Tail(1)));
-  EXPECT_EQ(0, text.Tail(3).Length());
   EXPECT_THROWS_MESSAGE(text.Tail(4), u"Index out of range");
-
   EXPECT_EQ(u"a\U0001F600", Text(text.Substring(0, 2)));
-  EXPECT_EQ(u"b", Text(text.Substring(2, 1)));
   EXPECT_THROWS_MESSAGE(text.Substring(-1, 1), u"Invalid arguments");
-  EXPECT_THROWS_MESSAGE(text.Substring(0, -1), u"Invalid arguments");
   EXPECT_THROWS_MESSAGE(text.Substring(0, 5), u"Substring length cannot exceed string length");
   EXPECT_THROWS_MESSAGE(text.Substring(2, 2), u"Invalid length");
 }
@@ -174,26 +136,18 @@ TEST(String, FindingTextAndCodePoints) {
   EXPECT_EQ(2, text.Find(u"ba"));
   EXPECT_EQ(3, text.Find(u"a", 1));
   EXPECT_EQ(-1, text.Find(u"abc"));
-  EXPECT_EQ(-1, text.Find(u"b", 5));
   EXPECT_THROWS_MESSAGE(text.Find(TString()), u"Cannot match empty string");
   EXPECT_THROWS_MESSAGE(text.Find(u"a", 6), u"Index out of range");
-
-  EXPECT_EQ(1, text.FindCodePoint(0x1F600));
   EXPECT_EQ(4, text.FindCodePoint(u'b', 3));
   EXPECT_EQ(-1, text.FindCodePoint(u'z'));
   EXPECT_EQ(4, text.FindLastCodePoint(u'b'));
-  EXPECT_EQ(-1, TString().FindLastCodePoint(u'b'));
 }
 
-TEST(String, CharacterClasses) {
-  EXPECT_TRUE(TString::IsLetter(u'Q'));
-  EXPECT_FALSE(TString::IsLetter(u'7'));
-  EXPECT_TRUE(TString::IsLetterOrDigit(u'7'));
-  EXPECT_FALSE(TString::IsLetterOrDigit(u'_'));
-  EXPECT_TRUE(TString::IsWhiteSpace(u'\t'));
-  EXPECT_FALSE(TString::IsWhiteSpace(u'x'));
-  EXPECT_FALSE(TString::IsLetter(0x10400));  // a letter, but beyond 16 bits
-  for (int invalid : {-1, 0xD800, 0xDFFF, 0x110000}) {
+TEST(String, CharacterClassesOfSixteenBitCodePoints) {
+  EXPECT_TRUE(TString::IsLetter(u'Q') && TString::IsLetterOrDigit(u'7') &&
+              TString::IsWhiteSpace(u'\t'));
+  EXPECT_FALSE(TString::IsLetter(u'7') || TString::IsLetter(0x10400));  // a letter beyond 16 bits
+  for (int invalid : {-1, 0xD800, 0x110000}) {
     EXPECT_THROWS_MESSAGE(TString::IsWhiteSpace(invalid), u"Invalid character code");
   }
 }
