@@ -123,7 +123,7 @@ TEST_F(SoftDevice, RefusesCallsOutOfOrderOrWithBadArguments) {
   EXPECT_EQ(D3DERR_INVALIDCALL, device->EndScene());
   EXPECT_EQ(D3D_OK, device->SetFVF(D3DFVF_XYZ));
   EXPECT_EQ(D3DERR_INVALIDCALL, device->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, triangle, 12));
-  EXPECT_EQ(D3D_OK, device->BeginScene());
+  test.BeginFrame(0xFF000000);
   EXPECT_EQ(D3DERR_INVALIDCALL, device->BeginScene());
   EXPECT_EQ(D3DERR_INVALIDCALL, device->Present(nullptr, nullptr, nullptr, nullptr));
   EXPECT_EQ(D3DERR_INVALIDCALL, device->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, nullptr, 12));
