@@ -5,52 +5,42 @@
 using assets::CCanvas;
 using assets::CImage;
 using assets::Colour;
-using assets::CShape;
 using assets::keyShadow;
 using assets::keyTransparent;
 using assets::Rgb;
 
 namespace {
 
-CShape WholePixels(double left, double top, double right, double bottom) {
-  return CShape::Rectangle({left, top, right, bottom});
+assets::CShape Box(double left, double top, double right, double bottom) {
+  return assets::CShape::Rectangle({left, top, right, bottom});
 }
 
-TEST(Canvas, UnpaintedPixelsAreTransparent) {
-  CCanvas canvas(4, 4);
-  canvas.Fill(WholePixels(0, 0, 2, 4), Colour{10, 20, 30});
-  CImage image = canvas.ToImage();
-  EXPECT_EQ((Rgb{10, 20, 30}), image.At(1, 2));
-  EXPECT_EQ(keyTransparent, image.At(2, 2));
-}
-
-TEST(Canvas, PaintNeverTurnsIntoAKeyColour) {
-  CCanvas canvas(2, 1);
-  canvas.Fill(WholePixels(0, 0, 1, 1), Colour{255, 255, 255});
-  canvas.Fill(WholePixels(1, 0, 2, 1), Colour{255, 0, 255});
-  CImage image = canvas.ToImage();
+TEST(Canvas, UnpaintedPixelsAreTransparentAndPaintNeverTurnsIntoAKeyColour) {
+  CCanvas canvas(3, 1);
+  canvas.Fill(Box(0, 0, 1, 1), Colour{255, 255, 255});
+  canvas.Fill(Box(1, 0, 2, 1), Colour{255, 0, 255});
+  const CImage image = canvas.ToImage();
   EXPECT_EQ((Rgb{255, 255, 254}), image.At(0, 0));
-  EXPECT_FALSE(image.At(1, 0) == keyShadow);
-  EXPECT_FALSE(image.At(1, 0) == keyTransparent);
+  EXPECT_FALSE(image.At(1, 0) == keyShadow || image.At(1, 0) == keyTransparent);
+  EXPECT_EQ(keyTransparent, image.At(2, 0));
 }
 
 TEST(Canvas, ShadowOnNothingIsMarkedAndOnPaintDarkens) {
   CCanvas canvas(2, 1);
-  canvas.Fill(WholePixels(1, 0, 2, 1), Colour{200, 200, 200});
-  canvas.Shade(WholePixels(0, 0, 2, 1));
-  CImage image = canvas.ToImage();
+  canvas.Fill(Box(1, 0, 2, 1), Colour{200, 200, 200});
+  canvas.Shade(Box(0, 0, 2, 1));
+  const CImage image = canvas.ToImage();
   EXPECT_EQ(keyShadow, image.At(0, 0));
   // As the game shows it: grey 127 at alpha 127 over the paint.
   EXPECT_EQ((Rgb{164, 164, 164}), image.At(1, 0));
 }
 
 TEST(Canvas, EdgesAreSoftInsideAndHardAtTheOutline) {
-  CCanvas canvas(3, 1);
-  canvas.Fill(WholePixels(0, 0, 3, 1), Colour{0, 0, 0});
-  canvas.Fill(WholePixels(0, 0, 1.5, 1), Colour{200, 100, 0});  // half of pixel 1
-  CCanvas alone(3, 1);
-  alone.Fill(WholePixels(0, 0, 1.5, 1), Colour{200, 100, 0});
-  alone.Fill(WholePixels(0, 0, 1.4, 1), Colour{200, 100, 0});
+  CCanvas canvas(3, 1), alone(3, 1);
+  canvas.Fill(Box(0, 0, 3, 1), Colour{0, 0, 0});
+  canvas.Fill(Box(0, 0, 1.5, 1), Colour{200, 100, 0});  // half of pixel 1
+  alone.Fill(Box(0, 0, 1.5, 1), Colour{200, 100, 0});
+  alone.Fill(Box(0, 0, 1.4, 1), Colour{200, 100, 0});
   EXPECT_EQ((Rgb{100, 50, 0}), canvas.ToImage().At(1, 0));
   // Over nothing, a mostly covered pixel keeps its colour unblended.
   EXPECT_EQ((Rgb{200, 100, 0}), alone.ToImage().At(1, 0));
@@ -61,9 +51,9 @@ TEST(Canvas, StampDrawsPicturesAsTheGameDoes) {
   CImage picture(2, 1);
   picture.Set(0, 0, keyShadow);  // the other pixel stays transparent
   CCanvas canvas(4, 2);
-  canvas.Fill(WholePixels(0, 0, 4, 2), Colour{255, 255, 253});
+  canvas.Fill(Box(0, 0, 4, 2), Colour{255, 255, 253});
   canvas.Stamp(picture, {2, 1}, 4, 2);  // stretched over the whole canvas
-  CImage image = canvas.ToImage();
+  const CImage image = canvas.ToImage();
   EXPECT_EQ((Rgb{191, 191, 190}), image.At(1, 1));
   EXPECT_EQ((Rgb{255, 255, 253}), image.At(2, 0));
 }

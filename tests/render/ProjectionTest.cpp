@@ -1,6 +1,7 @@
 // Triangles through the world, view and projection transforms: the game's own
 // camera over a ground quad far larger than the screen, and a textured floor
-// in perspective, compared with a picture ray-cast independently here.
+// in perspective, compared with a picture computed independently here by
+// casting a ray through each pixel.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "TestDevice.h"
+#include "render/Matrix4.h"
+#include "render/Vertex.h"
 #include "tests/platform/HeadlessFixture.h"
 
 using platform_test::PresentedFrame;
@@ -15,31 +18,14 @@ using render_test::TestDevice;
 
 namespace {
 
-struct ColouredVertex {
-  float x, y, z;
-  D3DCOLOR colour;
-};
-
-struct TexturedVertex {
-  float x, y, z, u, v;
-};
-
 D3DMATRIX Matrix(std::initializer_list<float> elements) {
   D3DMATRIX matrix{};
   int i = 0;
-  for (float element : elements) {
-    matrix.m[i / 4][i % 4] = element;
-    ++i;
-  }
+  for (float element : elements) matrix.m[i / 4][i % 4] = element, ++i;
   return matrix;
 }
 
 const D3DMATRIX identity = Matrix({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});
-
-// The game's projection: w is the view depth plus 1.
-const D3DMATRIX gameProjection = Matrix({2, 0, 0, 0, 0, -8.0f / 3, 0, 0,  //
-                                         0, 0, 1.0019569471624266f, 1,    //
-                                         0, 0, -2.003913894324853f, 1});
 
 void SetCamera(IDirect3DDevice9* device, const D3DMATRIX& projection, const D3DMATRIX& view) {
   EXPECT_EQ(D3D_OK, device->SetTransform(D3DTS_PROJECTION, &projection));
@@ -47,35 +33,11 @@ void SetCamera(IDirect3DDevice9* device, const D3DMATRIX& projection, const D3DM
   EXPECT_EQ(D3D_OK, device->SetTransform(D3DTS_WORLD, &identity));
 }
 
-struct Vector {
-  double x, y, z;
-};
-
-Vector Minus(Vector a, Vector b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vector Cross(Vector a, Vector b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-double Dot(Vector a, Vector b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
-// Where the ray from the eye along `direction` meets the triangle (a, b, c):
-// its distance along the ray (the view depth, as direction.z = 1) and the
-// weights of b and c (Moller-Trumbore).
-struct RayHit {
-  bool hit;
-  double depth, weightB, weightC;
-};
-
-RayHit CastRay(Vector direction, Vector a, Vector b, Vector c) {
-  const Vector ab = Minus(b, a), ac = Minus(c, a);
-  const Vector p = Cross(direction, ac);
-  const double determinant = Dot(ab, p);
-  if (std::abs(determinant) < 1e-12) return {false, 0, 0, 0};
-  const Vector toOrigin = Minus({0, 0, 0}, a);
-  const double weightB = Dot(toOrigin, p) / determinant;
-  const Vector q = Cross(toOrigin, ab);
-  const double weightC = Dot(direction, q) / determinant;
-  const double depth = Dot(ac, q) / determinant;
-  return {true, depth, weightB, weightC};
+template <typename Vertex>
+void DrawTriangles(IDirect3DDevice9* device, DWORD format, const std::vector<Vertex>& vertices) {
+  EXPECT_EQ(D3D_OK, device->SetFVF(format));
+  EXPECT_EQ(D3D_OK, device->DrawPrimitiveUP(D3DPT_TRIANGLELIST, UINT(vertices.size() / 3),
+                                            vertices.data(), sizeof(Vertex)));
 }
 
 bool NearWhole(double value, double margin) { return std::abs(value - std::round(value)) < margin; }
@@ -86,36 +48,40 @@ class SoftProjection : public HeadlessFixture {};
 
 TEST_F(SoftProjection, GroundQuadFarLargerThanTheScreenCoversEachPixelOnce) {
   constexpr int width = 256, height = 192;
+  // The game's projection: w is the view depth plus 1.
+  Matrix4 projection;
+  projection.m[0][0] = 2;
+  projection.m[1][1] = -8.0 / 3;
+  projection.m[2][2] = 1.0019569471624266;
+  projection.m[2][3] = 1;
+  projection.m[3][2] = -2.003913894324853;
+  const ColouredVertex v1{-2400, -2400, 0, 0xFF000001}, v2{2400, -2400, 0, 0xFF000001};
+  const ColouredVertex v3{-2400, 2400, 0, 0xFF000001}, v4{2400, 2400, 0, 0xFF000001};
   struct Camera {
     double x, y, zoom;
   };
-  const Camera cameras[] = {{0, 0, 200}, {2390, -2390, 200}, {-2400, 37.3, 731}, {0, 0, 2}};
   TestDevice device(width, height);
-  IDirect3DDevice9* d = device.Device();
-  d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_ONE);
-  d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_ONE);
-  for (const Camera& camera : cameras) {
-    const auto zoom = static_cast<float>(camera.zoom);
-    SetCamera(d, gameProjection,
-              Matrix({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, static_cast<float>(-camera.x),
-                      static_cast<float>(-camera.y), zoom, 1}));
-    const ColouredVertex v1{-2400, -2400, 0, 0xFF000001}, v2{2400, -2400, 0, 0xFF000001};
-    const ColouredVertex v3{-2400, 2400, 0, 0xFF000001}, v4{2400, 2400, 0, 0xFF000001};
-    const ColouredVertex triangles[] = {v1, v2, v3, v2, v4, v3};
+  CRenderDevice& render = device.Render();
+  device.Device()->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_ONE);
+  device.Device()->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_ONE);
+  render.SetTransform(TransformKind::Projection, projection);
+  for (const Camera camera :
+       {Camera{0, 0, 200}, {2390, -2390, 200}, {-2400, 37.3, 731}, {0, 0, 2}}) {
+    // The world transform moves the ground across, the view up and away.
+    render.SetTransform(TransformKind::World, Matrix4::Translation(Vector3{-camera.x, 0, 0}));
+    render.SetTransform(TransformKind::View,
+                        Matrix4::Translation(Vector3{0, -camera.y, camera.zoom}));
     device.BeginFrame(0xFF000000);
-    EXPECT_EQ(D3D_OK, d->SetFVF(D3DFVF_XYZ | D3DFVF_DIFFUSE));
-    EXPECT_EQ(D3D_OK, d->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 2, triangles, sizeof(ColouredVertex)));
+    render.DrawColouredTriangle(v1, v2, v3);
+    render.DrawColouredTriangle(v2, v4, v3);
     const PresentedFrame frame = device.EndFrame();
 
     // A ground point lands (zoom + 1) / width world units per pixel from the centre.
-    const double unitsPerPixel = (camera.zoom + 1) / width;
-    auto edgePixel = [&](double world, double centre, double screenCentre) {
-      return screenCentre + (world - centre) / unitsPerPixel;
-    };
-    const double left = edgePixel(-2400, camera.x, width / 2.0);
-    const double right = edgePixel(2400, camera.x, width / 2.0);
-    const double top = edgePixel(-2400, camera.y, height / 2.0);
-    const double bottom = edgePixel(2400, camera.y, height / 2.0);
+    const double pixelsPerUnit = width / (camera.zoom + 1);
+    const double left = width / 2.0 + (-2400 - camera.x) * pixelsPerUnit;
+    const double right = width / 2.0 + (2400 - camera.x) * pixelsPerUnit;
+    const double top = height / 2.0 + (-2400 - camera.y) * pixelsPerUnit;
+    const double bottom = height / 2.0 + (2400 - camera.y) * pixelsPerUnit;
     int wrong = 0;
     for (int y = 0; y < height; ++y) {
       for (int x = 0; x < width; ++x) {
@@ -142,59 +108,44 @@ TEST_F(SoftProjection, TexturedFloorInPerspectiveMatchesARayCastPicture) {
   IDirect3DDevice9* d = device.Device();
   IDirect3DTexture9* texture = device.MakeTexture(
       textureWidth, textureHeight, render_test::Positions(textureWidth, textureHeight));
+  SetCamera(d, projection, identity);
+  constexpr float floorY = -0.3f, halfWidth = 1.2f, farDepth = 6;
 
-  // A floor below the eye from depth 6 up to `nearDepth`; from -1 it reaches
-  // behind the eye and is cut at the near plane.
-  for (double nearDepth : {1.0, -1.0}) {
-    const Vector farLeft{-1.2, -0.3, 6}, farRight{1.2, -0.3, 6};
-    const Vector nearLeft{-1.2, -0.3, nearDepth}, nearRight{1.2, -0.3, nearDepth};
-    auto vertex = [](Vector p, float u, float v) {
-      return TexturedVertex{static_cast<float>(p.x), static_cast<float>(p.y),
-                            static_cast<float>(p.z), u, v};
-    };
-    const TexturedVertex triangles[] = {vertex(farLeft, 0, 0),   vertex(farRight, 2, 0),
-                                        vertex(nearLeft, 0, 1),  vertex(farRight, 2, 0),
-                                        vertex(nearRight, 2, 1), vertex(nearLeft, 0, 1)};
-    SetCamera(d, projection, identity);
+  // A floor below the eye, u from 0 to 2 across and v from 0 far to 1 near,
+  // ending at `nearDepth`; from -1 it reaches behind the eye and is cut at
+  // the near plane.
+  for (float nearDepth : {1.0f, -1.0f}) {
+    const TexturedVertex farLeft{-halfWidth, floorY, farDepth, 0, 0};
+    const TexturedVertex farRight{halfWidth, floorY, farDepth, 2, 0};
+    const TexturedVertex nearLeft{-halfWidth, floorY, nearDepth, 0, 1};
+    const TexturedVertex nearRight{halfWidth, floorY, nearDepth, 2, 1};
     device.BeginFrame(0xFFFFFFFF);
-    EXPECT_EQ(D3D_OK, d->SetFVF(D3DFVF_XYZ | D3DFVF_TEX1));
     EXPECT_EQ(D3D_OK, d->SetTexture(0, texture));
-    EXPECT_EQ(D3D_OK, d->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 2, triangles, sizeof(TexturedVertex)));
+    DrawTriangles<TexturedVertex>(d, D3DFVF_XYZ | D3DFVF_TEX1,
+                                  {farLeft, farRight, nearLeft, farRight, nearRight, nearLeft});
     EXPECT_EQ(D3D_OK, d->SetTexture(0, nullptr));
     const PresentedFrame frame = device.EndFrame();
 
-    struct Corner {
-      Vector position;
-      double u, v;
-    };
-    const Corner quad[2][3] = {{{farLeft, 0, 0}, {farRight, 2, 0}, {nearLeft, 0, 1}},
-                               {{farRight, 2, 0}, {nearRight, 2, 1}, {nearLeft, 0, 1}}};
+    // The ray through pixel (x, y) meets the floor's plane at depth floorY / dy.
+    const double nearest = std::max(0.5, double(nearDepth));
     int compared = 0, wrong = 0;
     for (int y = 0; y < size; ++y) {
+      const double dy = 1 - 2.0 * y / size, depth = dy < 0 ? floorY / dy : 1e9;
       for (int x = 0; x < size; ++x) {
-        const Vector direction{2.0 * x / size - 1, 1 - 2.0 * y / size, 1};
-        std::uint32_t expected = 0xFFFFFF;
-        bool ambiguous = false;
-        for (const auto& corner : quad) {
-          const RayHit hit =
-              CastRay(direction, corner[0].position, corner[1].position, corner[2].position);
-          const double weightA = 1 - hit.weightB - hit.weightC;
-          if (!hit.hit || weightA < -1e-3 || hit.weightB < -1e-3 || hit.weightC < -1e-3 ||
-              hit.depth < 0.5 - 1e-3) {
-            continue;
-          }
-          const double u =
-              weightA * corner[0].u + hit.weightB * corner[1].u + hit.weightC * corner[2].u;
-          const double v =
-              weightA * corner[0].v + hit.weightB * corner[1].v + hit.weightC * corner[2].v;
-          ambiguous = ambiguous || weightA < 1e-3 || hit.weightB < 1e-3 || hit.weightC < 1e-3 ||
-                      hit.depth < 0.5 + 1e-3 || NearWhole(u * textureWidth, 1e-3) ||
-                      NearWhole(v * textureHeight, 1e-3);
-          const int i = static_cast<int>(std::floor(u * textureWidth)) % textureWidth;
-          const int j = static_cast<int>(std::floor(v * textureHeight));
-          expected = render_test::Position(i, std::min(j, textureHeight - 1));
-        }
-        if (ambiguous) continue;
+        const double across = (2.0 * x / size - 1) * depth;
+        const double u = (across + halfWidth) / halfWidth,
+                     v = (farDepth - depth) / (farDepth - nearDepth);
+        const bool onFloor = std::abs(across) < halfWidth && depth > nearest && depth < farDepth;
+        const bool nearAnEdge = std::abs(std::abs(across) - halfWidth) < 1e-3 ||
+                                std::abs(depth - farDepth) < 1e-3 ||
+                                std::abs(depth - nearest) < 1e-3;
+        const bool nearATexelBorder =
+            NearWhole(u * textureWidth, 1e-3) || NearWhole(v * textureHeight, 1e-3);
+        if (nearAnEdge || (onFloor && nearATexelBorder)) continue;
+        const std::uint32_t expected =
+            onFloor ? render_test::Position(int(u * textureWidth) % textureWidth,
+                                            int(v * textureHeight))
+                    : 0xFFFFFF;
         ++compared;
         if (frame.Colour(x, y) != expected && ++wrong <= 3) {
           ADD_FAILURE() << "near depth " << nearDepth << ", pixel (" << x << ", " << y

@@ -1,16 +1,18 @@
-// A headless window, and a software Direct3D device for a small one, set up
-// with the render states the program uses, for drawing triangles given in
-// pixel coordinates under identity transforms and reading back the presented
-// frame. Tests that use them reset the headless desktop (HeadlessFixture).
+// A headless window with a render device for it, set up with the render
+// states the program uses, for drawing triangles given in pixel coordinates
+// under identity transforms and reading back the presented frame. Tests that
+// use them reset the headless desktop (HeadlessFixture).
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <memory>
 #include <vector>
 
 #include "platform/D3D9.h"
 #include "platform/HeadlessFrames.h"
 #include "platform/Windows.h"
+#include "render/Direct3D.h"
+#include "render/RenderDevice.h"
 
 namespace render_test {
 
@@ -27,20 +29,13 @@ class TestWindow {
   TestWindow(int width, int height);
   TestWindow(const TestWindow&) = delete;
   TestWindow& operator=(const TestWindow&) = delete;
-  ~TestWindow();
+  ~TestWindow() { DestroyWindow(handle_); }
 
   HWND Handle() const { return handle_; }
 
  private:
   HWND handle_;
 };
-
-// The render states the program sets on its device.
-void SetProgramRenderStates(IDirect3DDevice9* device);
-
-// Windowed with a 0 x 0 back buffer (the window's client size), X8R8G8B8, and
-// a 16-bit depth buffer.
-D3DPRESENT_PARAMETERS WindowedParameters();
 
 // Pixels whose colour says where they are: (x, y) is 0xFF000000 | x << 10 | y,
 // and Position(x, y) its colour as a frame shows it.
@@ -50,24 +45,19 @@ inline std::uint32_t Position(int x, int y) { return static_cast<std::uint32_t>(
 class TestDevice {
  public:
   TestDevice(int width, int height);
-  TestDevice(const TestDevice&) = delete;
-  TestDevice& operator=(const TestDevice&) = delete;
-  ~TestDevice();
 
-  IDirect3DDevice9* Device() const { return device_; }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
+  IDirect3DDevice9* Device() const { return render_->GetDevice(); }
+  CRenderDevice& Render() const { return *render_; }
+  HWND Window() const { return window_.Handle(); }
 
   // Clears colour and depth, then begins a scene.
   void BeginFrame(D3DCOLOR clearColour);
   // Ends the scene, presents it and returns what was presented.
   platform_test::PresentedFrame EndFrame();
 
-  // One triangle, untextured with the corners' colours, or textured
-  // (format XYZ | TEX1, or XYZ | DIFFUSE | TEX1 when `withColour` is set).
-  void DrawColoured(const PixelCorner& a, const PixelCorner& b, const PixelCorner& c);
-  void DrawTextured(const PixelCorner& a, const PixelCorner& b, const PixelCorner& c,
-                    IDirect3DTexture9* texture, bool withColour = false);
+  // One triangle in the corners' colours, times the texture if there is one.
+  void Draw(const PixelCorner& a, const PixelCorner& b, const PixelCorner& c,
+            IDirect3DTexture9* texture = nullptr);
   // The axis-aligned rectangle [left, right) x [top, bottom) as two clockwise triangles.
   void DrawRectangle(float left, float top, float right, float bottom, float z, D3DCOLOR colour);
 
@@ -76,14 +66,11 @@ class TestDevice {
   IDirect3DTexture9* MakeTexture(int width, int height, const std::vector<std::uint32_t>& texels);
 
  private:
-  float ToNdcX(float x) const { return 2 * x / width_ - 1; }
-  float ToNdcY(float y) const { return 1 - 2 * y / height_; }
-
   int width_;
   int height_;
   TestWindow window_;
-  IDirect3D9* direct3D_;
-  IDirect3DDevice9* device_ = nullptr;
+  CDirect3D direct3D_;
+  std::unique_ptr<CRenderDevice> render_;
 };
 
 }  // namespace render_test
