@@ -18,9 +18,12 @@ FileGate::FileGate(std::filesystem::path file) : file_(std::move(file)) {
   ::mkfifo(file_.c_str(), 0644);
 }
 
-FileGate::~FileGate() {
+FileGate::~FileGate() { Passed(); }
+
+bool FileGate::Passed() {
   givingUp_ = true;
   if (writer_.joinable()) writer_.join();
+  return passed_;
 }
 
 void FileGate::Open(std::chrono::milliseconds delay) {

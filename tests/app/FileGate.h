@@ -20,8 +20,10 @@ class FileGate {
   // From another thread, after `delay`: waits for the reader, writes the
   // bytes and closes. Opening an open gate changes nothing.
   void Open(std::chrono::milliseconds delay = std::chrono::milliseconds(0));
-  // A reader has come through and received the bytes.
-  bool Passed() const { return passed_; }
+  // Stops waiting for a reader, lets the writer finish, and tells whether a
+  // reader came through and received the bytes. Asked after the reader's side
+  // is done, so the answer does not depend on how the threads were scheduled.
+  bool Passed();
 
  private:
   void Write(std::chrono::milliseconds delay);
