@@ -1,13 +1,12 @@
 // Worker threads of the framework: started at once, waited for on request,
 // their handles closed (never waited for) when the framework object goes.
-#include <atomic>
 #include <future>
+#include <memory>
 #include <thread>
 
 #include "gui/GuiApplication.h"
 #include "gui/Thread.h"
 #include "platform/TestControls.h"
-#include "tests/platform/HeadlessFixture.h"
 #include "tests/tlib/ThrowsMessage.h"
 #include "tlib/Exception.h"
 
@@ -15,27 +14,22 @@ using CorvelGUI::CGuiApplication;
 
 namespace {
 
-class QuickThread final : public CorvelGUI::IThread {
- public:
-  void Run() override { ranOn = std::this_thread::get_id(); }
-  std::thread::id ranOn;
-};
-
-// Runs until the test lets it finish, then says so.
-class GatedThread final : public CorvelGUI::IThread {
+// Returns at once, or when the test opens its gate if it has one.
+class WorkerThread final : public CorvelGUI::IThread {
  public:
   void Run() override {
-    gate.wait();
+    if (gate.valid()) gate.wait();
+    ranOn = std::this_thread::get_id();
     finished.set_value();
   }
-  std::promise<void> open;
-  std::shared_future<void> gate = open.get_future().share();
+  std::shared_future<void> gate;
+  std::thread::id ranOn;
   std::promise<void> finished;
 };
 
 TEST(GuiThreads, RunHappensOnAnotherThreadAndCanBeWaitedFor) {
   CGuiApplication application(nullptr);
-  QuickThread first, second;
+  WorkerThread first, second;
   application.StartThread(&first);
   application.StartThread(&second);
   application.WaitForThreads();
@@ -45,37 +39,36 @@ TEST(GuiThreads, RunHappensOnAnotherThreadAndCanBeWaitedFor) {
 }
 
 TEST(GuiThreads, AThreadThatReturnedAtOnceKeepsItsHandleUntilTheEnd) {
-  platform_test::ClearCallFailures();
   auto* application = new CGuiApplication(nullptr);
-  QuickThread quick;
+  WorkerThread quick;
   application->StartThread(&quick);
   application->WaitForThreads();
-
   platform_test::FailCall("CloseHandle", ERROR_INVALID_HANDLE);
   // The destructor throws; the memory is freed all the same.
   EXPECT_THROWS_MESSAGE(delete application, u"CloseHandle() failed");
 }
 
 TEST(GuiThreads, TheEndOfTheFrameworkLeavesRunningThreadsRunning) {
-  GatedThread gated;
+  std::promise<void> open;
+  WorkerThread gated;
+  gated.gate = open.get_future().share();
   std::future<void> finished = gated.finished.get_future();
   {
     CGuiApplication application(nullptr);
     application.StartThread(&gated);
   }
-  gated.open.set_value();
+  open.set_value();
   finished.wait();
 }
 
 TEST(GuiThreads, AFailedStartIsReportedAndLeavesNothingToClose) {
-  platform_test::ClearCallFailures();
-  auto* application = new CGuiApplication(nullptr);
-  QuickThread quick;
+  auto application = std::make_unique<CGuiApplication>(nullptr);
+  WorkerThread never;
   platform_test::FailCall("CreateThread", ERROR_NOT_ENOUGH_MEMORY);
-  EXPECT_THROWS_MESSAGE(application->StartThread(&quick), u"CreateThread() failed");
+  EXPECT_THROWS_MESSAGE(application->StartThread(&never), u"CreateThread() failed");
   application->WaitForThreads();
   platform_test::FailCall("CloseHandle", ERROR_INVALID_HANDLE);
-  EXPECT_NO_THROW(delete application);
+  EXPECT_NO_THROW(application.reset());
   platform_test::ClearCallFailures();
 }
 

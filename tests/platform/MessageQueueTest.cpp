@@ -3,80 +3,46 @@
 #include <atomic>
 #include <thread>
 
-#include "HeadlessFixture.h"
 #include "RecordingWindow.h"
 #include "platform/TestControls.h"
 
 namespace {
 
-class MessageQueueTest : public HeadlessFixture {
- protected:
-  void SetUp() override {
-    HeadlessFixture::SetUp();
-    recording::RegisterRecordingClass();
-    window_ = recording::Create();
-    ASSERT_NE(window_, nullptr);
-  }
+using MessageQueueTest = RecordingWindowTest;
 
-  HWND window_ = nullptr;
-};
-
-TEST_F(MessageQueueTest, PostedMessagesComeFirstThenInputThenTimers) {
+TEST_F(MessageQueueTest, PostedMessagesComeFirstThenQuitThenInputThenTimers) {
   ASSERT_EQ(SetTimer(window_, 7, 20, nullptr), 7u);
   platform_test::InjectKeyDown('A');
   ASSERT_TRUE(PostMessageW(window_, WM_USER + 1, 11, 0));
+  PostQuitMessage(3);
   platform_test::InjectChar(u'a');
   ASSERT_TRUE(PostMessageW(window_, WM_USER + 2, 22, 0));
 
-  std::vector<Seen> expected = {{WM_USER + 1, 11},
-                                {WM_USER + 2, 22},
-                                {WM_KEYDOWN, 'A', 1},
-                                {WM_CHAR, 'a', 1},
-                                {WM_TIMER, 7, 0, 20}};
-  EXPECT_EQ(recording::RetrieveSeen(5), expected);
-}
-
-TEST_F(MessageQueueTest, QuitComesOnceNothingIsPostedAndBeforeInput) {
-  platform_test::InjectKeyDown(VK_ESCAPE);
-  PostQuitMessage(3);
-  ASSERT_TRUE(PostMessageW(window_, WM_USER, 0, 0));
-
-  MSG message{};
-  EXPECT_EQ(GetMessageW(&message, nullptr, 0, 0), 1);
-  EXPECT_EQ(message.message, WM_USER);
-  EXPECT_EQ(GetMessageW(&message, nullptr, 0, 0), 0);
-  EXPECT_EQ(message.message, WM_QUIT);
-  EXPECT_EQ(message.wParam, 3u);
-  EXPECT_EQ(GetMessageW(&message, nullptr, 0, 0), 1);
-  EXPECT_EQ(message.message, WM_KEYDOWN);
+  std::vector<Seen> expected = {{WM_USER + 1, 11},    {WM_USER + 2, 22}, {WM_QUIT, 3},
+                                {WM_KEYDOWN, 'A', 1}, {WM_CHAR, 'a', 1}, {WM_TIMER, 7, 0, 20}};
+  EXPECT_EQ(recording::RetrieveSeen(6), expected);
 }
 
 TEST_F(MessageQueueTest, ATimerThatFellBehindYieldsOneMessage) {
   ASSERT_NE(SetTimer(window_, 1, 20, nullptr), 0u);
   platform_test::AdvanceClock(100);
-  std::vector<Seen> first = recording::RetrieveSeen(1);
+  std::vector<Seen> all = recording::RetrieveSeen(1);
   ASSERT_TRUE(PostMessageW(window_, WM_USER, 0, 0));
+  for (const Seen& next : recording::RetrieveSeen(2)) all.push_back(next);
 
   std::vector<Seen> expected = {{WM_TIMER, 1, 0, 100}, {WM_USER, 0, 0, 100}, {WM_TIMER, 1, 0, 120}};
-  std::vector<Seen> all = first;
-  for (const Seen& next : recording::RetrieveSeen(2)) all.push_back(next);
   EXPECT_EQ(all, expected);
 }
 
-TEST_F(MessageQueueTest, TimersComeInTheOrderTheyFallDue) {
+TEST_F(MessageQueueTest, TimersComeInTheOrderTheyFallDueAtLeastTenMillisecondsApart) {
   ASSERT_NE(SetTimer(window_, 1, 30, nullptr), 0u);
   ASSERT_NE(SetTimer(window_, 2, 20, nullptr), 0u);
+  ASSERT_NE(SetTimer(window_, 3, 1, nullptr), 0u);
 
-  std::vector<Seen> expected = {{WM_TIMER, 2, 0, 20}, {WM_TIMER, 1, 0, 30}, {WM_TIMER, 2, 0, 40},
-                                {WM_TIMER, 1, 0, 60}, {WM_TIMER, 2, 0, 60}, {WM_TIMER, 2, 0, 80},
-                                {WM_TIMER, 1, 0, 90}};
+  std::vector<Seen> expected = {{WM_TIMER, 3, 0, 10}, {WM_TIMER, 2, 0, 20}, {WM_TIMER, 3, 0, 20},
+                                {WM_TIMER, 1, 0, 30}, {WM_TIMER, 3, 0, 30}, {WM_TIMER, 2, 0, 40},
+                                {WM_TIMER, 3, 0, 40}};
   EXPECT_EQ(recording::RetrieveSeen(7), expected);
-}
-
-TEST_F(MessageQueueTest, TimerPeriodsAreAtLeastTenMilliseconds) {
-  ASSERT_NE(SetTimer(window_, 1, 1, nullptr), 0u);
-  std::vector<Seen> expected = {{WM_TIMER, 1, 0, 10}, {WM_TIMER, 1, 0, 20}};
-  EXPECT_EQ(recording::RetrieveSeen(2), expected);
 }
 
 TEST_F(MessageQueueTest, SettingATimerAgainRestartsItAndKillingItStopsIt) {
@@ -92,58 +58,41 @@ TEST_F(MessageQueueTest, SettingATimerAgainRestartsItAndKillingItStopsIt) {
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 
-TEST_F(MessageQueueTest, TimersEndWithTheirWindow) {
+TEST_F(MessageQueueTest, TimersAndPostsEndWithTheirWindow) {
   HWND other = recording::Create();
   ASSERT_NE(SetTimer(window_, 1, 20, nullptr), 0u);
   ASSERT_NE(SetTimer(other, 2, 50, nullptr), 0u);
+  ASSERT_TRUE(PostMessageW(window_, WM_USER, 0, 0));
+  std::vector<MSG> posted = recording::Retrieve(1);
   ASSERT_TRUE(DestroyWindow(window_));
+  recording::Received().clear();
 
-  std::vector<Seen> expected = {{WM_TIMER, 2, 0, 50}};
-  EXPECT_EQ(recording::RetrieveSeen(1), expected);
-  EXPECT_FALSE(KillTimer(window_, 1));
+  EXPECT_EQ(DispatchMessageW(&posted[0]), 0);
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+  EXPECT_TRUE(recording::Received().empty());
+  EXPECT_EQ(recording::RetrieveSeen(1), (std::vector<Seen>{{WM_TIMER, 2, 0, 50}}));
+  EXPECT_FALSE(PostMessageW(window_, WM_USER, 0, 0));
   EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
   EXPECT_EQ(SetTimer(window_, 1, 20, nullptr), 0u);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
 }
 
-TEST_F(MessageQueueTest, DispatchCallsTheWindowProcedureAndReturnsItsResult) {
-  recording::SetAnswer([](HWND, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
-    if (message == WM_USER) return LRESULT(wParam * 2);
-    return std::nullopt;
-  });
-  ASSERT_TRUE(PostMessageW(window_, WM_USER, 21, 0));
-  std::vector<MSG> messages = recording::Retrieve(1);
-  ASSERT_EQ(messages.size(), 1u);
+TEST_F(MessageQueueTest, DispatchAnswersWithTheProcedureOfTheMessagesWindowIfAny) {
+  recording::AnswerWith(WM_USER, 42);
+  ASSERT_TRUE(PostMessageW(window_, WM_USER, 0, 0));
+  ASSERT_TRUE(PostMessageW(nullptr, WM_USER, 5, 6));  // to the calling thread itself
+  std::vector<MSG> messages = recording::Retrieve(2);
+  ASSERT_EQ(messages.size(), 2u);
   recording::Received().clear();
 
   EXPECT_EQ(DispatchMessageW(&messages[0]), 42);
+  EXPECT_EQ(messages[1].hwnd, nullptr);
+  EXPECT_EQ(SeenOf(messages[1]), (Seen{WM_USER, 5, 6}));
+  EXPECT_EQ(DispatchMessageW(&messages[1]), 0);
   EXPECT_EQ(recording::Received(), std::vector<UINT>{WM_USER});
 }
 
-TEST_F(MessageQueueTest, MessagesForAWindowThatIsGoneAreNotDispatched) {
-  ASSERT_TRUE(PostMessageW(window_, WM_USER, 0, 0));
-  std::vector<MSG> messages = recording::Retrieve(1);
-  ASSERT_TRUE(DestroyWindow(window_));
-  recording::Received().clear();
-
-  EXPECT_EQ(DispatchMessageW(&messages[0]), 0);
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
-  EXPECT_TRUE(recording::Received().empty());
-  EXPECT_FALSE(PostMessageW(window_, WM_USER, 0, 0));
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
-}
-
-TEST_F(MessageQueueTest, APostWithoutWindowGoesToTheCallingThread) {
-  ASSERT_TRUE(PostMessageW(nullptr, WM_APP, 5, 6));
-  std::vector<MSG> messages = recording::Retrieve(1);
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].hwnd, nullptr);
-  EXPECT_EQ(messages[0].message, WM_APP);
-  EXPECT_EQ(messages[0].lParam, 6);
-  EXPECT_EQ(DispatchMessageW(&messages[0]), 0);
-}
-
-TEST_F(MessageQueueTest, FailuresAreReportedAsOnWindows) {
+TEST_F(MessageQueueTest, GetMessageFailsAsOnWindows) {
   MSG message{};
   platform_test::FailCall("GetMessageW", ERROR_NOT_ENOUGH_MEMORY);
   EXPECT_EQ(GetMessageW(&message, nullptr, 0, 0), -1);
@@ -151,54 +100,35 @@ TEST_F(MessageQueueTest, FailuresAreReportedAsOnWindows) {
   EXPECT_EQ(GetMessageW(nullptr, nullptr, 0, 0), -1);
   EXPECT_EQ(GetMessageW(&message, window_, 0, 0), -1);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-
-  platform_test::FailCall("PostMessageW", ERROR_ACCESS_DENIED);
-  EXPECT_FALSE(PostMessageW(window_, WM_USER, 0, 0));
-  EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
-  platform_test::FailCall("SetTimer", ERROR_NOT_ENOUGH_MEMORY);
-  EXPECT_EQ(SetTimer(window_, 1, 20, nullptr), 0u);
-  platform_test::FailCall("KillTimer", ERROR_NOT_ENOUGH_MEMORY);
-  EXPECT_FALSE(KillTimer(window_, 1));
 }
 
-TEST_F(MessageQueueTest, TheIdleHandlerRunsWhenNothingIsQueued) {
+// The idle handler runs whenever nothing is queued; the clock jumps to the
+// next timer only when the handler queued nothing either.
+TEST_F(MessageQueueTest, TheIdleHandlerRunsBeforeTheClockJumps) {
+  ASSERT_NE(SetTimer(window_, 1, 20, nullptr), 0u);
   int idleCalls = 0;
   platform_test::SetIdleHandler([&] {
     ++idleCalls;
     if (idleCalls == 1) platform_test::InjectKeyDown(VK_RETURN);
-    if (idleCalls == 2) PostQuitMessage(0);
-  });
-  ASSERT_TRUE(PostMessageW(window_, WM_USER, 0, 0));
-
-  std::vector<Seen> expected = {{WM_USER}, {WM_KEYDOWN, VK_RETURN, 1}, {WM_QUIT}};
-  EXPECT_EQ(recording::RetrieveSeen(3), expected);
-  EXPECT_EQ(idleCalls, 2);
-}
-
-TEST_F(MessageQueueTest, TheClockJumpsOnlyWhenTheIdleHandlerQueuedNothing) {
-  ASSERT_NE(SetTimer(window_, 1, 20, nullptr), 0u);
-  int idleCalls = 0;
-  platform_test::SetIdleHandler([&] {
-    if (++idleCalls % 2 == 1) {
-      ASSERT_TRUE(PostMessageW(window_, WM_USER, 0, 0));
-    }
+    if (idleCalls == 3) PostMessageW(window_, WM_USER, 0, 0);
+    if (idleCalls == 4) PostQuitMessage(0);
   });
 
-  std::vector<Seen> expected = {
-      {WM_USER, 0, 0, 0}, {WM_TIMER, 1, 0, 20}, {WM_USER, 0, 0, 20}, {WM_TIMER, 1, 0, 40}};
+  std::vector<Seen> expected = {{WM_KEYDOWN, VK_RETURN, 1, 0},
+                                {WM_TIMER, 1, 0, 20},
+                                {WM_USER, 0, 0, 20},
+                                {WM_QUIT, 0, 0, 20}};
   EXPECT_EQ(recording::RetrieveSeen(4), expected);
+  EXPECT_EQ(idleCalls, 4);
 }
 
 // A window and its queue belong to the thread that made the window.
-TEST(MessageQueueThreads, PostingFromAnotherThreadWakesTheWaitingThread) {
-  platform_test::ResetHeadless();
-  recording::RegisterRecordingClass();
-  HWND window = recording::Create();
-  ASSERT_NE(window, nullptr);
-  constexpr int count = 200;
+using MessageQueueThreads = RecordingWindowTest;
 
-  std::thread poster([window] {
-    for (int i = 0; i < count; ++i) PostMessageW(window, WM_USER, WPARAM(i), 0);
+TEST_F(MessageQueueThreads, PostingFromAnotherThreadWakesTheWaitingThread) {
+  constexpr int count = 200;
+  std::thread poster([this] {
+    for (int i = 0; i < count; ++i) PostMessageW(window_, WM_USER, WPARAM(i), 0);
   });
   std::vector<Seen> received = recording::RetrieveSeen(count);
   poster.join();
@@ -206,25 +136,20 @@ TEST(MessageQueueThreads, PostingFromAnotherThreadWakesTheWaitingThread) {
   std::vector<Seen> expected;
   for (int i = 0; i < count; ++i) expected.push_back(Seen{WM_USER, WPARAM(i)});
   EXPECT_EQ(received, expected);
-  platform_test::ResetHeadless();
 }
 
-TEST(MessageQueueThreads, EveryThreadHasItsOwnQueue) {
-  platform_test::ResetHeadless();
-  recording::RegisterRecordingClass();
-  HWND window = recording::Create();
-  ASSERT_NE(window, nullptr);
+TEST_F(MessageQueueThreads, EveryThreadHasItsOwnQueue) {
   std::atomic<UINT> workerGot{0};
   std::atomic<BOOL> destroyedElsewhere{TRUE};
   std::atomic<DWORD> destroyError{0};
 
   std::thread worker([&] {
     PostMessageW(nullptr, WM_APP + 1, 0, 0);  // to the worker itself
-    PostMessageW(window, WM_APP + 2, 0, 0);   // to the window's thread
+    PostMessageW(window_, WM_APP + 2, 0, 0);  // to the window's thread
     MSG message{};
     GetMessageW(&message, nullptr, 0, 0);
     workerGot = message.message;
-    destroyedElsewhere = DestroyWindow(window);
+    destroyedElsewhere = DestroyWindow(window_);
     destroyError = GetLastError();
   });
   worker.join();
@@ -233,8 +158,7 @@ TEST(MessageQueueThreads, EveryThreadHasItsOwnQueue) {
   EXPECT_FALSE(destroyedElsewhere);
   EXPECT_EQ(destroyError, ERROR_ACCESS_DENIED);
   EXPECT_EQ(recording::RetrieveSeen(1), std::vector<Seen>{{WM_APP + 2}});
-  EXPECT_TRUE(IsWindow(window));
-  platform_test::ResetHeadless();
+  EXPECT_TRUE(IsWindow(window_));
 }
 
 }  // namespace

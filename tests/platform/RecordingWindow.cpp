@@ -38,11 +38,20 @@ std::vector<UINT>& Received() { return received; }
 
 void SetAnswer(Answer newAnswer) { answer = std::move(newAnswer); }
 
+void AnswerWith(UINT message, LRESULT result) {
+  SetAnswer([=](HWND, UINT seen, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (seen == message) return result;
+    return std::nullopt;
+  });
+}
+
 std::vector<MSG> Retrieve(int count) {
   std::vector<MSG> messages;
   for (int i = 0; i < count; ++i) {
     MSG message{};
-    if (GetMessageW(&message, nullptr, 0, 0) == -1) break;
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == -1) break;
+    EXPECT_EQ(got == 0, message.message == WM_QUIT);
     messages.push_back(message);
   }
   return messages;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "HeadlessFixture.h"
 #include "Seen.h"
 #include "platform/Windows.h"
 
@@ -24,6 +25,8 @@ std::vector<UINT>& Received();
 // goes to DefWindowProcW.
 using Answer = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
 void SetAnswer(Answer answer);
+// The procedure answers `message` with `result`, everything else the default way.
+void AnswerWith(UINT message, LRESULT result);
 
 // GetMessageW `count` times; the messages in the order they came.
 std::vector<MSG> Retrieve(int count);
@@ -31,3 +34,18 @@ std::vector<MSG> Retrieve(int count);
 std::vector<Seen> RetrieveSeen(int count);
 
 }  // namespace recording
+
+// A fresh desktop with one recording window, placed as the game's window is on a
+// 1024 x 768 screen.
+class RecordingWindowTest : public HeadlessFixture {
+ protected:
+  void SetUp() override {
+    HeadlessFixture::SetUp();
+    recording::RegisterRecordingClass();
+    platform_test::SetScreenSize(1024, 768);
+    window_ = recording::Create(0x80CB0000, RECT{-3, -14, 1027, 783});
+    ASSERT_NE(window_, nullptr);
+  }
+
+  HWND window_ = nullptr;
+};

@@ -43,7 +43,7 @@ std::vector<unsigned char> WaveFile(const WaveFormat& format,
   PutUint32(file, 16, 16);
   PutUint16(file, formatTagOffset, format.tag);
   PutUint16(file, channelsOffset, format.channels);
-  PutUint32(file, rateOffset, format.rate);
+  PutUint32(file, 24, format.rate);
   PutUint32(file, 28, format.rate * blockAlign);
   PutUint16(file, 32, blockAlign);
   PutUint16(file, 34, format.bitsPerSample);
@@ -53,18 +53,13 @@ std::vector<unsigned char> WaveFile(const WaveFormat& format,
   return file;
 }
 
-std::vector<unsigned char> ConstantSamples(const WaveFormat& format, std::size_t frames,
-                                           const std::vector<double>& levels) {
+std::vector<unsigned char> ConstantWave(const WaveFormat& format, std::size_t frames,
+                                        const std::vector<double>& levels) {
   std::vector<unsigned char> data;
   for (std::size_t frame = 0; frame < frames; ++frame) {
     for (double level : levels) AppendSample(data, format, level);
   }
-  return data;
-}
-
-std::vector<unsigned char> ConstantWave(const WaveFormat& format, std::size_t frames,
-                                        const std::vector<double>& levels) {
-  return WaveFile(format, ConstantSamples(format, frames, levels));
+  return WaveFile(format, data);
 }
 
 void PutUint32(std::vector<unsigned char>& bytes, std::size_t offset, std::uint32_t value) {

@@ -14,7 +14,6 @@ namespace sound_test {
 inline constexpr std::size_t riffSizeOffset = 4;
 inline constexpr std::size_t formatTagOffset = 20;
 inline constexpr std::size_t channelsOffset = 22;
-inline constexpr std::size_t rateOffset = 24;
 inline constexpr std::size_t dataSizeOffset = 40;
 inline constexpr std::size_t headerSize = 44;
 
@@ -32,12 +31,8 @@ struct WaveFormat {
 std::vector<unsigned char> WaveFile(const WaveFormat& format,
                                     const std::vector<unsigned char>& data);
 
-// `frames` frames in which channel c holds levels[c] (a fraction of full scale), encoded as the
-// format says: 8-bit unsigned, 16-, 24- or 32-bit signed PCM, or 32-bit float.
-std::vector<unsigned char> ConstantSamples(const WaveFormat& format, std::size_t frames,
-                                           const std::vector<double>& levels);
-
-// A file of `frames` frames at `levels`, in `format`.
+// A file of `frames` frames in which channel c holds levels[c] (a fraction of full scale),
+// encoded as the format says: 8-bit unsigned, 16-, 24- or 32-bit signed PCM, or 32-bit float.
 std::vector<unsigned char> ConstantWave(const WaveFormat& format, std::size_t frames,
                                         const std::vector<double>& levels);
 
