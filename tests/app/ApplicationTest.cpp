@@ -14,6 +14,7 @@
 #include "StoredResult.h"
 #include "platform/HeadlessControls.h"
 #include "platform/HeadlessSound.h"
+#include "platform/TestControls.h"
 #include "render/Sprite.h"
 #include "tlib/ThrowsMessage.h"
 
@@ -182,7 +183,9 @@ TEST_F(Application, PlaysAGameToItsEndAndShowsTheNewBestResult) {
   run.ThenDo([&] { player.MoveMouse(700, 300); });
   player.ThenStartGame();
   run.ThenDo([&] {
-    auto jump = platform::DecodedSound::FromRiffFile(ScratchFolder::Read("Data/Jump.wav").data());
+    auto jump = platform::DecodedSound::FromWaveFile(ScratchFolder::Read("Data/Jump.wav"),
+                                                     [] { return false; });
+    platform_test::WaitForSoundDecoding();
     ASSERT_FALSE(platform_test::StartedSounds().empty());
     EXPECT_EQ(jump->samples, platform_test::StartedSounds()[0]->samples)
         << "the jump sound of the first tick";

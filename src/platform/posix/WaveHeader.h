@@ -1,0 +1,35 @@
+// What a RIFF/WAVE file in memory claims about itself, read from the caller's bytes before
+// anything is copied or decoded: its length, its encoding, and how much sound its data would
+// make. PlaySoundW refuses a file here, on the caller's thread and cheaply; what passes is
+// decoded by SDL2 on the player's thread, which may still find it unplayable.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/posix/WinTypes.h"
+
+namespace platform {
+
+class WaveHeader {
+ public:
+  // Reads the headers of the file at `riffFile`. Its length is the 8 bytes of the RIFF header
+  // plus the size that header claims, and not one byte beyond it is read; a buffer that is not
+  // a RIFF file is read only up to its first byte that differs from "RIFF".
+  explicit WaveHeader(const void* riffFile);
+
+  // ERROR_SUCCESS for a file worth decoding; ERROR_INVALID_DATA for one that is no sound SDL2
+  // reads; ERROR_NOT_ENOUGH_MEMORY for one of 2 GiB and more or one whose data would make more than
+  // DecodedSound::maxOutputFrames.
+  DWORD Verdict() const { return verdict_; }
+  // The file's length as its RIFF header gives it; meaningful when the verdict is success.
+  std::size_t FileLength() const { return fileLength_; }
+
+ private:
+  DWORD Judge(const unsigned char* file);
+
+  std::size_t fileLength_ = 0;
+  DWORD verdict_;
+};
+
+}  // namespace platform
