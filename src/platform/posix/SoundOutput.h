@@ -27,4 +27,4 @@ class SoundOutput {
 }  // namespace platform
 
 // The linked backend's output. It must outlive every call of PlaySoundW.
-extern "C" platform::SoundOutput& MarrowickSoundOutput();
+platform::SoundOutput& MarrowickSoundOutput();
