@@ -133,8 +133,7 @@ TEST_F(PlaySound, UnplayableEncodingsAndRatesAreRefused) {
   PutUint16(noChannels, channelsOffset, 0);
   ExpectRefused(ExactBuffer(noChannels), ERROR_INVALID_DATA);
   for (std::uint32_t rate : {1u, 999u, 768001u, 10'000'000u}) {
-    ExpectRefused(ExactBuffer(ConstantWave({pcmTag, 1, rate, 16}, 100, {0.5})),
-                  ERROR_INVALID_DATA);
+    ExpectRefused(ExactBuffer(ConstantWave({pcmTag, 1, rate, 16}, 100, {0.5})), ERROR_INVALID_DATA);
   }
   // Five minutes and a second of output.
   ExpectRefused(ExactBuffer(ConstantWave({pcmTag, 1, 1000, 8}, 301'000, {0.5})),

@@ -41,7 +41,8 @@ struct LoadedWave {
   // Source frames that make about outputFramesPerPiece frames of output; at least one.
   int FramesPerPiece() const {
     return static_cast<int>(std::max<std::uint64_t>(
-        1, outputFramesPerPiece * static_cast<std::uint64_t>(spec.freq) / DecodedSound::outputRate));
+        1,
+        outputFramesPerPiece * static_cast<std::uint64_t>(spec.freq) / DecodedSound::outputRate));
   }
 };
 
@@ -62,7 +63,8 @@ std::optional<LoadedWave> LoadWave(std::span<const std::uint8_t> file) {
 
 // What SDL made of the file, whatever its headers claimed.
 bool FitsTheLimits(const LoadedWave& wave) {
-  return wave.length <= INT_MAX && wave.spec.freq >= static_cast<int>(DecodedSound::minSourceRate) &&
+  return wave.length <= INT_MAX &&
+         wave.spec.freq >= static_cast<int>(DecodedSound::minSourceRate) &&
          wave.OutputFrameCount() <= DecodedSound::maxOutputFrames;
 }
 
@@ -126,5 +128,7 @@ std::shared_ptr<const DecodedSound> DecodedSound::FromWaveFile(
   sound->sourceChannels = wave->spec.channels;
   return sound;
 }
+
+void DecodedSound::EndDecodingThread() { SDL_TLSCleanup(); }
 
 }  // namespace platform

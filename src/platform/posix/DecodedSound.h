@@ -29,6 +29,11 @@ struct DecodedSound {
   static std::shared_ptr<const DecodedSound> FromWaveFile(std::span<const std::uint8_t> file,
                                                           const std::function<bool()>& abandoned);
 
+  // Frees what SDL2 keeps for the calling thread (the text of its last error), which it would
+  // otherwise lose when a thread it did not start ends: a thread that decoded sounds calls
+  // this before it ends.
+  static void EndDecodingThread();
+
   std::size_t FrameCount() const { return samples.size() / outputChannels; }
 
   std::vector<std::int16_t> samples;

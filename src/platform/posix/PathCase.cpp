@@ -56,7 +56,8 @@ std::string LocatePath(const char16_t* path) {
     auto inFolder = [&](const std::string& entry) { return first ? entry : located + '/' + entry; };
     std::string next = inFolder(name);
     if (IsPlainName(name) && !Exists(next)) {
-      if (std::optional<std::string> entry = EntryIgnoringCase(folder, name)) next = inFolder(*entry);
+      if (std::optional<std::string> entry = EntryIgnoringCase(folder, name))
+        next = inFolder(*entry);
     }
     located = std::move(next);
     start = end + 1;

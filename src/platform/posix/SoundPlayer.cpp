@@ -41,8 +41,7 @@ BOOL SoundPlayer::Play(LPCWSTR sound, HMODULE, DWORD flags) {
     return FALSE;
   }
   // A copy: the caller may change or free its bytes as soon as the call returns.
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(sound);
-  Submit(std::vector<std::uint8_t>(bytes, bytes + header.FileLength()));
+  Submit(header.DecodableCopy(sound));
   return TRUE;
 }
 
@@ -81,7 +80,7 @@ void SoundPlayer::Run() {
     {
       std::unique_lock guard(lock_);
       changed_.wait(guard, [this] { return ending_ || waiting_; });
-      if (ending_) return;
+      if (ending_) break;
       file = std::move(*waiting_);
       waiting_.reset();
       generation = generation_;
@@ -89,6 +88,7 @@ void SoundPlayer::Run() {
     }
     Decode(file, generation);
   }
+  DecodedSound::EndDecodingThread();
 }
 
 void SoundPlayer::Decode(const std::vector<std::uint8_t>& file, std::uint64_t generation) {

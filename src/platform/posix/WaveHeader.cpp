@@ -107,17 +107,17 @@ std::optional<Format> ReadFormat(const unsigned char* file, const Chunk& chunk) 
 
 // SDL2's converter takes 1 to 8 channels.
 bool IsPlayable(const Format& format) {
-  return format.IsKnown() && format.channels >= 1 && format.channels <= 8 && format.rate >= DecodedSound::minSourceRate &&
-         format.rate <= DecodedSound::maxSourceRate && format.blockAlign >= 1 &&
-         format.bitsPerSample >= 1;
+  return format.IsKnown() && format.channels >= 1 && format.channels <= 8 &&
+         format.rate >= DecodedSound::minSourceRate && format.rate <= DecodedSound::maxSourceRate &&
+         format.blockAlign >= 1 && format.bitsPerSample >= 1;
 }
 
 // At most as many frames as the data would make at the output rate. ADPCM packs at most two
 // samples into a byte; every other encoding fills whole blocks, one frame each.
 std::uint64_t MostOutputFrames(const Format& format, const Chunk& data) {
-  const std::uint64_t sourceFrames =
-      format.IsAdpcm() ? 2 * std::uint64_t{data.present} / format.channels
-                       : data.present / format.blockAlign;
+  const std::uint64_t sourceFrames = format.IsAdpcm()
+                                         ? 2 * std::uint64_t{data.present} / format.channels
+                                         : data.present / format.blockAlign;
   return sourceFrames * DecodedSound::outputRate / format.rate;
 }
 
@@ -137,12 +137,23 @@ DWORD WaveHeader::Judge(const unsigned char* file) {
   }
   const Chunks chunks = FindChunks(file, fileLength_);
   if (!chunks.data) return ERROR_INVALID_DATA;
+  dataSizeOffset_ = chunks.data->position - 4;
+  dataPresent_ = static_cast<std::uint32_t>(chunks.data->present);
   const std::optional<Format> format = ReadFormat(file, *chunks.format);
   if (!format || !IsPlayable(*format)) return ERROR_INVALID_DATA;
   if (MostOutputFrames(*format, *chunks.data) > DecodedSound::maxOutputFrames) {
     return ERROR_NOT_ENOUGH_MEMORY;
   }
   return ERROR_SUCCESS;
+}
+
+std::vector<std::uint8_t> WaveHeader::DecodableCopy(const void* riffFile) const {
+  const auto* bytes = static_cast<const std::uint8_t*>(riffFile);
+  std::vector<std::uint8_t> copy(bytes, bytes + fileLength_);
+  for (int i = 0; i < 4; ++i) {
+    copy[dataSizeOffset_ + i] = static_cast<std::uint8_t>(dataPresent_ >> (8 * i));
+  }
+  return copy;
 }
 
 }  // namespace platform

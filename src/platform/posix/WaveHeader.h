@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "platform/posix/WinTypes.h"
 
@@ -22,13 +23,17 @@ class WaveHeader {
   // reads; ERROR_NOT_ENOUGH_MEMORY for one of 2 GiB and more or one whose data would make more than
   // DecodedSound::maxOutputFrames.
   DWORD Verdict() const { return verdict_; }
-  // The file's length as its RIFF header gives it; meaningful when the verdict is success.
-  std::size_t FileLength() const { return fileLength_; }
+  // For a file whose verdict is success, its bytes for the decoder: as many as the RIFF header
+  // says, with the data chunk's size lowered to the bytes that follow it in the file, so that
+  // no decoder reserves memory for data that is not there.
+  std::vector<std::uint8_t> DecodableCopy(const void* riffFile) const;
 
  private:
   DWORD Judge(const unsigned char* file);
 
   std::size_t fileLength_ = 0;
+  std::size_t dataSizeOffset_ = 0;
+  std::uint32_t dataPresent_ = 0;
   DWORD verdict_;
 };
 
