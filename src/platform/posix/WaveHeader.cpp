@@ -36,6 +36,10 @@ std::uint32_t Little(const unsigned char* bytes, int count) {
   return value;
 }
 
+void PutLittle32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
 // Compared byte by byte, so that a buffer shorter than four bytes that is not a RIFF file is
 // read only as far as its first differing byte.
 bool StartsWithRiffTag(const unsigned char* bytes) {
@@ -131,14 +135,13 @@ DWORD WaveHeader::Judge(const unsigned char* file) {
   const std::uint64_t length = riffHeaderSize + std::uint64_t{Little(file + 4, 4)};
   // SDL's memory stream measures its size in an int.
   if (length > INT_MAX) return ERROR_NOT_ENOUGH_MEMORY;
-  fileLength_ = static_cast<std::size_t>(length);
-  if (fileLength_ < waveHeaderSize || std::memcmp(file + riffHeaderSize, "WAVE", 4) != 0) {
+  if (length < waveHeaderSize || std::memcmp(file + riffHeaderSize, "WAVE", 4) != 0) {
     return ERROR_INVALID_DATA;
   }
-  const Chunks chunks = FindChunks(file, fileLength_);
+  const Chunks chunks = FindChunks(file, static_cast<std::size_t>(length));
   if (!chunks.data) return ERROR_INVALID_DATA;
-  dataSizeOffset_ = chunks.data->position - 4;
-  dataPresent_ = static_cast<std::uint32_t>(chunks.data->present);
+  dataPosition_ = chunks.data->position;
+  dataPresent_ = chunks.data->present;
   const std::optional<Format> format = ReadFormat(file, *chunks.format);
   if (!format || !IsPlayable(*format)) return ERROR_INVALID_DATA;
   if (MostOutputFrames(*format, *chunks.data) > DecodedSound::maxOutputFrames) {
@@ -149,10 +152,9 @@ DWORD WaveHeader::Judge(const unsigned char* file) {
 
 std::vector<std::uint8_t> WaveHeader::DecodableCopy(const void* riffFile) const {
   const auto* bytes = static_cast<const std::uint8_t*>(riffFile);
-  std::vector<std::uint8_t> copy(bytes, bytes + fileLength_);
-  for (int i = 0; i < 4; ++i) {
-    copy[dataSizeOffset_ + i] = static_cast<std::uint8_t>(dataPresent_ >> (8 * i));
-  }
+  std::vector<std::uint8_t> copy(bytes, bytes + dataPosition_ + dataPresent_);
+  PutLittle32(copy, 4, static_cast<std::uint32_t>(copy.size() - riffHeaderSize));
+  PutLittle32(copy, dataPosition_ - 4, static_cast<std::uint32_t>(dataPresent_));
   return copy;
 }
 

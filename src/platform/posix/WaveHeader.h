@@ -23,17 +23,17 @@ class WaveHeader {
   // reads; ERROR_NOT_ENOUGH_MEMORY for one of 2 GiB and more or one whose data would make more than
   // DecodedSound::maxOutputFrames.
   DWORD Verdict() const { return verdict_; }
-  // For a file whose verdict is success, its bytes for the decoder: as many as the RIFF header
-  // says, with the data chunk's size lowered to the bytes that follow it in the file, so that
-  // no decoder reserves memory for data that is not there.
+  // For a file whose verdict is success, its bytes for the decoder: up to the end of its data,
+  // with the sizes in the RIFF header and the data chunk lowered to what the copy holds, so
+  // that no decoder reserves memory for data that is not there. Nothing after the data chunk
+  // is read; the decoder has no use for it.
   std::vector<std::uint8_t> DecodableCopy(const void* riffFile) const;
 
  private:
   DWORD Judge(const unsigned char* file);
 
-  std::size_t fileLength_ = 0;
-  std::size_t dataSizeOffset_ = 0;
-  std::uint32_t dataPresent_ = 0;
+  std::size_t dataPosition_ = 0;
+  std::size_t dataPresent_ = 0;
   DWORD verdict_;
 };
 
