@@ -49,6 +49,15 @@ TEST_F(FileNameCase, OpeningFindsTheNameThatDiffersOnlyInCase) {
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, GetLastError());
 }
 
+TEST_F(FileNameCase, LoadImageFindsTheNameThatDiffersOnlyInCase) {
+  fs::copy_file(fs::path(MARROWICK_FUZZ_INPUTS) / "corpus" / "bitmap" / "24bit-4x4.bmp",
+                "Data/Road7.bmp");
+  HANDLE image = LoadImageW(nullptr, u"data\\ROAD7.bmp", IMAGE_BITMAP, 0, 0,
+                            LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+  EXPECT_NE(nullptr, image);
+  DeleteObject(image);
+}
+
 // Writing and replacing reach the existing file instead of making a second one beside it; a
 // name that matches nothing is created as the program wrote it.
 TEST_F(FileNameCase, WritingAndReplacingKeepOneFile) {
