@@ -151,8 +151,8 @@ Bytes EncodePng(const TranslucentImage& image) {
   Bytes header;
   PutBig32(header, static_cast<std::uint32_t>(image.width));
   PutBig32(header, static_cast<std::uint32_t>(image.height));
-  header.insert(header.end(),
-                {8, 6, 0, 0, 0});  // 8 bits, RGBA, deflate, no filter choice, no interlace
+  // 8 bits a sample, RGBA, deflate, the standard filters, not interlaced.
+  header.insert(header.end(), {8, 6, 0, 0, 0});
   Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   PutChunk(out, "IHDR", header);
   PutChunk(out, "IDAT", StoredZlib(UnfilteredRows(image)));
