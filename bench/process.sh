@@ -16,18 +16,11 @@ data=$(realpath "${2:-build/release/Data}")
 seconds=${3:-10}
 
 work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# Ends the game, then Xvfb: this script's background jobs, the latest first.
+trap 'kill $(jobs -p | tac) 2>/dev/null; rm -rf "$work"' EXIT
 
 # Xvfb picks a free display itself and writes its number once it is ready.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(cat "$work/display")"
