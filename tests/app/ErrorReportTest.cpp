@@ -10,12 +10,13 @@
 #include "app/ErrorReport.h"
 #include "tlib/Exception.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
-// The game as its entry runs it, with one data file missing: it plays until
-// it needs that file.
-void PlayWithout(const char* file) {
-  std::filesystem::remove(std::filesystem::path("Data") / file);
+// The game as its entry runs it: it plays until it needs the file that is
+// missing.
+void Play() {
   Player player(1);
   player.ThenWaitForTitleScreen();
   player.ThenStartGame();
@@ -25,32 +26,34 @@ void PlayWithout(const char* file) {
 
 struct FatalError {
   const char* what;
+  const char* missingFile;  // from Data\, or null
   std::function<void()> run;
   const char* report;  // all of standard error
 };
 
-class ErrorReportDeathTest : public testing::Test {
- protected:
-  void SetUp() override { CopyGameData(folder_.Path()); }
-
-  ScratchFolder folder_;
-};
-
-TEST_F(ErrorReportDeathTest, AFatalErrorEndsTheProcessWithStatus1AfterOneLine) {
-  // A fresh process for each: the program's threads do not survive a fork.
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
+TEST(ErrorReportDeathTest, AFatalErrorEndsTheProcessWithStatus1AfterOneLine) {
+  // Each error ends a child process forked from this one, which has no other
+  // thread; the program's threads start in the child.
+  GTEST_FLAG_SET(death_test_style, "fast");
+  ScratchFolder folder;
   const FatalError errors[] = {
-      {"a sound missing while the preloader's thread loads", [] { PlayWithout("Splat.wav"); },
+      {"a sound missing while the preloader's thread loads", "Splat.wav", Play,
        "^Marrowick: Failed to open file \\(Data\\\\Splat\\.wav\\)\n$"},
-      {"a picture missing when the first game starts", [] { PlayWithout("Road7.bmp"); },
+      {"a picture missing when the first game starts", "Road7.bmp", Play,
        "^Marrowick: LoadImage\\(\\) failed \\(Data\\\\Road7\\.bmp\\)\n$"},
-      {"an error that no file caused",
+      {"an error that no file caused", nullptr,
        [] { RunOrExitWithReport([] { throw tlib::TException(u"Gr\u00fcn \u2013 failed"); }); },
        "^Marrowick: Gr\xc3\xbcn \xe2\x80\x93 failed\n$"},
-      {"running out of memory", [] { RunOrExitWithReport([] { throw std::bad_alloc(); }); },
+      {"running out of memory", nullptr,
+       [] { RunOrExitWithReport([] { throw std::bad_alloc(); }); },
        "^Marrowick: std::bad_alloc\n$"},
   };
   for (const FatalError& error : errors) {
+    if (error.missingFile != nullptr) {
+      fs::remove_all("Data");
+      CopyGameData(folder.Path());
+      fs::remove(fs::path("Data") / error.missingFile);
+    }
     EXPECT_EXIT(error.run(), testing::ExitedWithCode(1), error.report) << error.what;
   }
 }
