@@ -158,7 +158,8 @@ check_early_close() {
   local delay=$1 request=0
   (cd "$work" && exec "$game" 2>"$work/stderr") &
   game_pid=$!
-  "$MARROWICK_CLOSE_REQUEST" Marrowick "$delay" || request=$?
+  "${MARROWICK_CLOSE_REQUEST:?the close request tool, CloseRequest.cpp}" Marrowick "$delay" ||
+    request=$?
   [ "$request" != 3 ] || fail "the window had been replaced $delay ms after it appeared"
   [ "$request" = 0 ] || fail "no window to close appeared"
   timeout 10 tail --pid="$game_pid" -f /dev/null ||
