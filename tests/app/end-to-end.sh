@@ -3,7 +3,8 @@
 # the title screen, presses Enter, moves the mouse, clicks a road, holds A and
 # presses Escape; the game must end cleanly with status 0. Screenshots of the
 # title screen and of the running game are kept in the artifacts folder. Then
-# starts the game without its data and expects it to say why it stopped.
+# starts the game without its data and expects it to say why it stopped, and
+# closes its window early with $MARROWICK_CLOSE_REQUEST (CloseRequest.cpp).
 #
 # Usage: end-to-end.sh <marrowick binary> <Data folder> <artifacts folder>
 set -euo pipefail
@@ -89,12 +90,33 @@ xdotool keyup a
 
 quit_game
 
-# Without Data/ the game cannot load its first picture and says so.
+# Without Data/ the game cannot load its first picture and says so, in one
+# line that names the file, and ends with status 1.
 mkdir "$work/empty"
 status=0
 (cd "$work/empty" && exec "$game" 2>"$work/stderr") || status=$?
-[ "$status" != 0 ] || fail "the game without its data ended with status 0"
-grep -q '^Marrowick: LoadImage() failed$' "$work/stderr" ||
+[ "$status" = 1 ] || fail "the game without its data ended with status $status, not 1"
+[ "$(cat "$work/stderr")" = 'Marrowick: LoadImage() failed (Data\Title.bmp)' ] ||
   fail "the game without its data did not say why it stopped"
+
+# A close request that comes while the game is starting or loading ends it
+# like any other: right away, and once the first frames are shown.
+check_early_close() {
+  local delay=$1 request=0
+  (cd "$work" && exec "$game" 2>"$work/stderr") &
+  game_pid=$!
+  "${MARROWICK_CLOSE_REQUEST:?the close request tool, CloseRequest.cpp}" Marrowick "$delay" ||
+    request=$?
+  [ "$request" != 3 ] || fail "the window had been replaced $delay ms after it appeared"
+  [ "$request" = 0 ] || fail "no window to close appeared"
+  timeout 10 tail --pid="$game_pid" -f /dev/null ||
+    fail "a close request $delay ms after the window appeared was lost"
+  status=0
+  wait "$game_pid" || status=$?
+  game_pid=
+  [ "$status" = 0 ] || fail "the game closed early ended with status $status"
+}
+check_early_close 0
+check_early_close 300
 
 echo "end-to-end: passed; screenshots in $artifacts"
