@@ -10,8 +10,6 @@
 
 namespace {
 
-std::terminate_handler standardTerminate = nullptr;
-
 std::string Utf8(const char16_t* text) {
   int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
   if (size <= 0) return {};
@@ -21,24 +19,27 @@ std::string Utf8(const char16_t* text) {
   return bytes;
 }
 
-void ReportAndTerminate() {
-  if (std::exception_ptr escaping = std::current_exception()) {
-    try {
-      std::rethrow_exception(escaping);
-    } catch (const tlib::TException& error) {
-      std::fprintf(stderr, "Marrowick: %s\n", Utf8(error.Message()).c_str());
-      std::fflush(stderr);
-    } catch (...) {
-      // Other errors are reported by the standard path alone.
-    }
-  }
-  if (standardTerminate != nullptr) standardTerminate();
-  std::abort();
+[[noreturn]] void ExitWithReport(const std::string& report) {
+  std::fprintf(stderr, "Marrowick: %s\n", report.c_str());
+  std::fflush(stderr);
+  // The other thread may still be using what an orderly end would destroy.
+  std::_Exit(1);
+}
+
+std::string ReportOf(const tlib::TException& error) {
+  std::string report = Utf8(error.Message());
+  if (error.FileName()[0] != u'\0') report += " (" + Utf8(error.FileName()) + ")";
+  return report;
 }
 
 }  // namespace
 
-void ReportEscapingErrors() {
-  std::terminate_handler previous = std::set_terminate(ReportAndTerminate);
-  if (previous != ReportAndTerminate) standardTerminate = previous;
+void RunOrExitWithReport(const std::function<void()>& work) {
+  try {
+    work();
+  } catch (const tlib::TException& error) {
+    ExitWithReport(ReportOf(error));
+  } catch (const std::exception& error) {
+    ExitWithReport(error.what());
+  }
 }

@@ -1,7 +1,11 @@
-// What a player sees when the game has to stop: an error that nothing catches
-// still ends the process, but its message is written to standard error first,
-// for example "Marrowick: LoadImage() failed" when Data\ is missing.
+// What a player sees when the game has to stop: one line on standard error,
+// "Marrowick: " and the error's message, followed by the file in brackets when
+// a file was the cause ("Marrowick: LoadImage() failed (Data\Road7.bmp)").
+// Then the process ends with status 1 at once, from whichever thread the
+// error came: no other thread is waited for, nothing else is torn down.
 #pragma once
 
-// Installs the report in front of the standard terminate path.
-void ReportEscapingErrors();
+#include <functional>
+
+// Runs `work`; an error that leaves it ends the process as above.
+void RunOrExitWithReport(const std::function<void()>& work);

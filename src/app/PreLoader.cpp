@@ -1,15 +1,20 @@
 #include "app/PreLoader.h"
 
 #include "app/Application.h"
+#include "app/ErrorReport.h"
 #include "tlib/String.h"
 
 using tlib::TString;
 
+// A picture or sound that cannot be loaded ends the program from this thread,
+// as it would on the main thread.
 void CPreLoader::Run() {
-  LoadTitleScreenPictures();
-  application_->ReportProgress(0);
-  LoadGameResources();
-  application_->ReportProgress(-1);  // the last use of this object
+  RunOrExitWithReport([this] {
+    LoadTitleScreenPictures();
+    application_->ReportProgress(0);
+    LoadGameResources();
+    application_->ReportProgress(-1);  // the last use of this object
+  });
 }
 
 void CPreLoader::LoadTitleScreenPictures() {

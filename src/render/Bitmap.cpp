@@ -42,13 +42,15 @@ CBitmap::CBitmap(int width, int height) : width_(width), height_(height) {
 std::unique_ptr<CBitmap> CBitmap::Load(tlib::TString path) {
   HANDLE image = LoadImageW(nullptr, reinterpret_cast<LPCWSTR>(path.CStr()), IMAGE_BITMAP, 0, 0,
                             LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-  if (image == nullptr) throw tlib::TException(u"LoadImage() failed");
+  if (image == nullptr) throw tlib::TException(u"LoadImage() failed").WithFile(path.CStr());
   // The image is deleted however this ends.
   const std::unique_ptr<void, ImageDelete> imageGuard(image);
   BITMAP info;
-  if (GetObjectW(image, sizeof info, &info) == 0) throw tlib::TException(u"GetObject() failed");
+  if (GetObjectW(image, sizeof info, &info) == 0) {
+    throw tlib::TException(u"GetObject() failed").WithFile(path.CStr());
+  }
   if (info.bmBitsPixel != 24 && info.bmBitsPixel != 32) {
-    throw tlib::TException(u"Unsupported bit depth");
+    throw tlib::TException(u"Unsupported bit depth").WithFile(path.CStr());
   }
   std::unique_ptr<CBitmap> bitmap(new CBitmap(info.bmWidth, info.bmHeight));
   const auto* bits = static_cast<const unsigned char*>(info.bmBits);

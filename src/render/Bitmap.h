@@ -11,7 +11,7 @@
 class CBitmap {
  public:
   // Loads a 24- or 32-bit bitmap file. Throws "LoadImage() failed",
-  // "GetObject() failed" or "Unsupported bit depth".
+  // "GetObject() failed" or "Unsupported bit depth", naming the file.
   static std::unique_ptr<CBitmap> Load(tlib::TString path);
 
   int Width() const { return width_; }

@@ -1,4 +1,5 @@
-// The one exception type of the program: an owned UTF-16 message.
+// The one exception type of the program: an owned UTF-16 message and, when a
+// file was the cause, that file's name beside it.
 // Thrown by value, caught by reference.
 #pragma once
 
@@ -15,10 +16,17 @@ class TException {
   TException& operator=(const TException& other);
   ~TException();
 
+  // Names the file whose reading or writing failed. The message stays the
+  // fixed text; the name travels beside it for the report that a player sees.
+  TException& WithFile(const char16_t* fileName);
+
   const char16_t* Message() const { return message_; }
+  // The file that caused the failure, or "" when none did.
+  const char16_t* FileName() const { return fileName_ != nullptr ? fileName_ : u""; }
 
  private:
   char16_t* message_;
+  char16_t* fileName_;  // null when no file was named
 };
 
 }  // namespace tlib

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/Windows.h"
+#include "tlib/Exception.h"
 #include "tlib/String.h"
 
 namespace tlib {
@@ -15,6 +16,7 @@ enum TFileMode : int {
   Append = 2,  // open or create, and write after the old content
 };
 
+// Every failure names the file beside its message (TException::FileName).
 class TFile {
  public:
   // Opens the file; throws "Failed to open file" (or, appending,
@@ -43,6 +45,9 @@ class TFile {
   bool EndOfFile() const { return endOfFile_ != 0; }
 
  private:
+  TException Failure(const char16_t* message) const;
+
+  TString path_;
   HANDLE handle_;
   std::uint8_t endOfFile_;
 };

@@ -59,17 +59,13 @@ bool CoveredByCursor(const CBitmap& cursor, int mouseX, int mouseY, int x, int y
   return false;
 }
 
-// Whether a pixel may be covered by something other than the ground and the
-// road tiles: a frog, a car, a road block (unless left out), the overlay or
-// the cursor.
-Hidden CoveredByObjects(const CGame& game, bool roadBlocksToo = true) {
-  std::shared_ptr<CBitmap> cursor = Picture(u"Cursor");
+// Whether a pixel may be covered by a frog, a car or the counters.
+Hidden CoveredByTraffic(const CGame& game) {
   Camera camera = CameraOf(game);
-  return [&game, camera, cursor, roadBlocksToo](int x, int y) {
+  return [&game, camera](int x, int y) {
     if (x >= 840 && y < 140) return true;  // the counters
-    if (CoveredByCursor(*cursor, game.MouseX(), game.MouseY(), x, y)) return true;
-    double wx = camera.x + (x + 0.5 - 512) / camera.PixelsPerUnit();
-    double wy = camera.y + (y + 0.5 - 384) / camera.PixelsPerUnit();
+    double wx = camera.WorldX(x);
+    double wy = camera.WorldY(y);
     auto near = [wx, wy](double ox, double oy, double radius) {
       return std::hypot(wx - ox, wy - oy) < radius;
     };
@@ -85,9 +81,22 @@ Hidden CoveredByObjects(const CGame& game, bool roadBlocksToo = true) {
     for (int i = 0; i < game.Cars().Count(); ++i) {
       if (near(game.Cars().At(i).X(), game.Cars().At(i).Y(), 4)) return true;
     }
+    return false;
+  };
+}
+
+// Whether a pixel may be covered by something other than the ground and the
+// road tiles: the traffic, the cursor or a road block (unless left out).
+Hidden CoveredByObjects(const CGame& game, bool roadBlocksToo = true) {
+  std::shared_ptr<CBitmap> cursor = Picture(u"Cursor");
+  Camera camera = CameraOf(game);
+  Hidden traffic = CoveredByTraffic(game);
+  return [&game, camera, cursor, traffic, roadBlocksToo](int x, int y) {
+    if (traffic(x, y)) return true;
+    if (CoveredByCursor(*cursor, game.MouseX(), game.MouseY(), x, y)) return true;
     if (!roadBlocksToo) return false;
-    int column = CRoadMap::IndexOf(wx);
-    int row = CRoadMap::IndexOf(wy);
+    int column = CRoadMap::IndexOf(camera.WorldX(x));
+    int row = CRoadMap::IndexOf(camera.WorldY(y));
     for (int i = 0; i < game.RoadBlocks().Count(); ++i) {
       const RoadBlock& block = game.RoadBlocks().At(i);
       if (block.column == column && block.row == row) return true;
@@ -268,12 +277,16 @@ TEST_F(Application, ClicksPutAndTakeAwayRoadBlocksUnderTheCursor) {
   ApplicationRun& run = player.Run();
   CGame* game = nullptr;
   RoadBlock target{};
-  // Into the cell, off its middle, so that the cursor leaves half of the
-  // block under it in sight.
+  // The middle of the cell, where its block stands.
   auto pointAt = [&](const RoadBlock& cell) {
     Camera camera = CameraOf(*game);
-    player.MoveMouse(static_cast<int>(camera.ScreenX(CRoadMap::CentreOf(cell.column))) + 14,
-                     static_cast<int>(camera.ScreenY(CRoadMap::CentreOf(cell.row))) + 14);
+    player.MoveMouse(static_cast<int>(camera.ScreenX(CRoadMap::CentreOf(cell.column))),
+                     static_cast<int>(camera.ScreenY(CRoadMap::CentreOf(cell.row))));
+  };
+  // The cursor's middle is see-through: a block under it shows whole.
+  auto showsBlockUnderTheCursor = [&] {
+    return ShowsQuad(run.Frame(), CameraOf(*game), *Picture(u"RoadBlock"), RoadBlockQuad(target),
+                     {}, CoveredByTraffic(*game));
   };
   // The centre of a cell that is never road.
   auto pointAway = [&] { player.MoveMouse(553, 425); };
@@ -304,9 +317,7 @@ TEST_F(Application, ClicksPutAndTakeAwayRoadBlocksUnderTheCursor) {
     ASSERT_TRUE(game->CursorValid());
     EXPECT_EQ(target.column, game->CursorColumn());
     EXPECT_EQ(target.row, game->CursorRow());
-    // The block the cursor would place is drawn as a placed one looks.
-    EXPECT_TRUE(ShowsQuad(run.Frame(), CameraOf(*game), *Picture(u"RoadBlock"),
-                          RoadBlockQuad(target), {}, CoveredByObjects(*game, false)));
+    EXPECT_TRUE(showsBlockUnderTheCursor()) << "the block the cursor would place";
     player.Click();
   });
   run.ThenDo(pointAway);
@@ -321,7 +332,10 @@ TEST_F(Application, ClicksPutAndTakeAwayRoadBlocksUnderTheCursor) {
     pointAt(target);
   });
   run.ThenWaitTicks(1);
-  run.ThenDo([&] { player.Click(); });
+  run.ThenDo([&] {
+    EXPECT_TRUE(showsBlockUnderTheCursor()) << "the placed block";
+    player.Click();
+  });
   run.ThenDo(pointAway);
   run.ThenWaitTicks(1);
   run.ThenDo([&] {

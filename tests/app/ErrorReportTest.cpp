@@ -1,36 +1,61 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-#include <thread>
+#include <filesystem>
+#include <functional>
+#include <new>
 
+#include "GameData.h"
+#include "Player.h"
+#include "ScratchFolder.h"
 #include "app/ErrorReport.h"
 #include "tlib/Exception.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
-// An error nobody catches, on a worker thread as when a picture is missing
-// while the preloader runs.
-void LetAnErrorEscapeFromAThread(const char16_t* message) {
-  ReportEscapingErrors();
-  std::thread([message] { throw tlib::TException(message); }).join();
+// The game as its entry runs it: it plays until it needs the file that is
+// missing.
+void Play() {
+  Player player(1);
+  player.ThenWaitForTitleScreen();
+  player.ThenStartGame();
+  player.Run().ThenDo([&] { player.PressEscape(); });
+  RunOrExitWithReport([&] { player.Run().Play(); });
 }
 
-TEST(ErrorReportDeathTest, AnEscapingErrorEndsTheProcessWithItsMessageOnStandardError) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_DEATH(LetAnErrorEscapeFromAThread(u"LoadImage() failed"),
-               "Marrowick: LoadImage\\(\\) failed");
-  EXPECT_DEATH(LetAnErrorEscapeFromAThread(u"Gr\u00fcn \u2013 not found"),
-               "Marrowick: Gr\xc3\xbcn \xe2\x80\x93 not found");
-}
+struct FatalError {
+  const char* what;
+  const char* missingFile;  // from Data\, or null
+  std::function<void()> run;
+  const char* report;  // all of standard error
+};
 
-TEST(ErrorReportDeathTest, OtherErrorsEndTheProcessTheStandardWayAlone) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  auto escape = [] {
-    ReportEscapingErrors();
-    std::thread([] { throw std::runtime_error("out of frogs"); }).join();
+TEST(ErrorReportDeathTest, AFatalErrorEndsTheProcessWithStatus1AfterOneLine) {
+  // Each error ends a child process forked from this one, which has no other
+  // thread; the program's threads start in the child.
+  GTEST_FLAG_SET(death_test_style, "fast");
+  ScratchFolder folder;
+  const FatalError errors[] = {
+      {"a sound missing while the preloader's thread loads", "Splat.wav", Play,
+       "^Marrowick: Failed to open file \\(Data\\\\Splat\\.wav\\)\n$"},
+      {"a picture missing when the first game starts", "Road7.bmp", Play,
+       "^Marrowick: LoadImage\\(\\) failed \\(Data\\\\Road7\\.bmp\\)\n$"},
+      {"an error that no file caused", nullptr,
+       [] { RunOrExitWithReport([] { throw tlib::TException(u"Gr\u00fcn \u2013 failed"); }); },
+       "^Marrowick: Gr\xc3\xbcn \xe2\x80\x93 failed\n$"},
+      {"running out of memory", nullptr,
+       [] { RunOrExitWithReport([] { throw std::bad_alloc(); }); },
+       "^Marrowick: std::bad_alloc\n$"},
   };
-  // The standard report comes first: nothing was written before it.
-  EXPECT_DEATH(escape(), "^terminate called after throwing an instance of 'std::runtime_error'");
+  for (const FatalError& error : errors) {
+    if (error.missingFile != nullptr) {
+      fs::remove_all("Data");
+      CopyGameData(folder.Path());
+      fs::remove(fs::path("Data") / error.missingFile);
+    }
+    EXPECT_EXIT(error.run(), testing::ExitedWithCode(1), error.report) << error.what;
+  }
 }
 
 }  // namespace

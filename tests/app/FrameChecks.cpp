@@ -130,8 +130,8 @@ testing::AssertionResult ShowsQuad(const PresentedFrame& frame, const Camera& ca
          ++x) {
       if (!Inside(frame, x, y) || hidden(x, y)) continue;
       // The pixel's centre on the ground, in the quad's own frame.
-      double dx = camera.x + (x + 0.5 - 512) / camera.PixelsPerUnit() - quad.x;
-      double dy = camera.y + (y + 0.5 - 384) / camera.PixelsPerUnit() - quad.y;
+      double dx = camera.WorldX(x) - quad.x;
+      double dy = camera.WorldY(y) - quad.y;
       double u = (dx * c + dy * s + quad.halfWidth) / (2 * quad.halfWidth) * picture.Width();
       double v = (-dx * s + dy * c + quad.halfDepth) / (2 * quad.halfDepth) * picture.Height();
       if (u < 1 || v < 1 || u > picture.Width() - 1 || v > picture.Height() - 1) continue;

@@ -55,6 +55,9 @@ struct Camera {
   double PixelsPerUnit() const { return 1024 / (zoom + 1); }
   double ScreenX(double worldX) const { return 512 + (worldX - x) * PixelsPerUnit(); }
   double ScreenY(double worldY) const { return 384 + (worldY - y) * PixelsPerUnit(); }
+  // The ground point seen at the centre of a pixel.
+  double WorldX(int pixelX) const { return x + (pixelX + 0.5 - 512) / PixelsPerUnit(); }
+  double WorldY(int pixelY) const { return y + (pixelY + 0.5 - 384) / PixelsPerUnit(); }
 };
 
 // A textured rectangle on the ground: centred on (x, y), turned by `angle`,

@@ -3,7 +3,8 @@
 # the title screen, presses Enter, moves the mouse, clicks a road, holds A and
 # presses Escape; the game must end cleanly with status 0. Screenshots of the
 # title screen and of the running game are kept in the artifacts folder. Then
-# starts the game without its data and expects it to say why it stopped.
+# starts the game without its data and expects it to say why it stopped, and
+# closes its window early with $MARROWICK_CLOSE_REQUEST (CloseRequest.cpp).
 #
 # Usage: end-to-end.sh <marrowick binary> <Data folder> <artifacts folder>
 set -euo pipefail
@@ -30,15 +31,8 @@ fail() {
   exit 1
 }
 
-# A display number that nobody uses.
-for number in $(seq 91 150); do
-  if [ ! -e "/tmp/.X$number-lock" ] && [ ! -e "/tmp/.X11-unix/X$number" ]; then break; fi
-done
-export DISPLAY=":$number"
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
+source "$(dirname "$0")/game-window.sh"
+start_virtual_display
 
 # A virtual display has no sound card.
 export SDL_AUDIODRIVER=dummy
@@ -47,48 +41,11 @@ cp -r "$data" "$work/Data"
 (cd "$work" && exec "$game" 2>"$work/stderr") &
 game_pid=$!
 
-window=$(timeout 20 xdotool search --sync --name '^Marrowick$' | head -n 1) ||
-  fail "no window named Marrowick appeared"
-eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT
-[ "$WIDTH" = 1024 ] && [ "$HEIGHT" = 768 ] || fail "client area is ${WIDTH}x$HEIGHT, not 1024x768"
-
-# The client area as a picture.
-screenshot() {
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"
-}
-# The colour of a client pixel of a screenshot, as "r,g,b".
-pixel() {
-  convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
-}
-clear_colour=255,255,254
-ground_colour=84,165,67
-
-# Waits until a screenshot passes a check; keeps that screenshot as $1.
-wait_for() {
-  local shot=$1 check=$2 what=$3
-  for _ in $(seq 100); do
-    screenshot "$shot"
-    "$check" "$shot" && return 0
-    sleep 0.1
-  done
-  fail "timed out waiting for $what"
-}
-# The title picture stands in the middle; the corners show the clear colour.
-is_title() { [ "$(pixel "$1" 5 5)" = "$clear_colour" ] && [ "$(pixel "$1" 512 384)" != "$clear_colour" ]; }
-# The ground fills the view around the town; a corner is ground or road.
-is_game() { [ "$(pixel "$1" 5 5)" != "$clear_colour" ] && [ "$(pixel "$1" 5 5)" != 0,0,0 ]; }
+find_game_window
 
 wait_for "$artifacts/title.png" is_title "the title screen"
 
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-# Enter is ignored until loading has finished: press it until a game runs.
-for _ in $(seq 50); do
-  xdotool key Return
-  sleep 0.1
-  screenshot "$work/shot.png"
-  is_game "$work/shot.png" && break
-done
-wait_for "$artifacts/game.png" is_game "a game to start"
+start_game "$artifacts/game.png"
 
 xdotool mousemove --window "$window" 100 650
 sleep 0.3
@@ -131,23 +88,35 @@ sleep 1.5
 screenshot "$artifacts/game-zoomed-out.png"
 xdotool keyup a
 
-xdotool key Escape
-for _ in $(seq 100); do
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after Escape"
-status=0
-wait "$game_pid" || status=$?
-game_pid=
-[ "$status" = 0 ] || fail "the game ended with status $status"
+quit_game
 
-# Without Data/ the game cannot load its first picture and says so.
+# Without Data/ the game cannot load its first picture and says so, in one
+# line that names the file, and ends with status 1.
 mkdir "$work/empty"
 status=0
 (cd "$work/empty" && exec "$game" 2>"$work/stderr") || status=$?
-[ "$status" != 0 ] || fail "the game without its data ended with status 0"
-grep -q '^Marrowick: LoadImage() failed$' "$work/stderr" ||
+[ "$status" = 1 ] || fail "the game without its data ended with status $status, not 1"
+[ "$(cat "$work/stderr")" = 'Marrowick: LoadImage() failed (Data\Title.bmp)' ] ||
   fail "the game without its data did not say why it stopped"
+
+# A close request that comes while the game is starting or loading ends it
+# like any other: right away, and once the first frames are shown.
+check_early_close() {
+  local delay=$1 request=0
+  (cd "$work" && exec "$game" 2>"$work/stderr") &
+  game_pid=$!
+  "${MARROWICK_CLOSE_REQUEST:?the close request tool, CloseRequest.cpp}" Marrowick "$delay" ||
+    request=$?
+  [ "$request" != 3 ] || fail "the window had been replaced $delay ms after it appeared"
+  [ "$request" = 0 ] || fail "no window to close appeared"
+  timeout 10 tail --pid="$game_pid" -f /dev/null ||
+    fail "a close request $delay ms after the window appeared was lost"
+  status=0
+  wait "$game_pid" || status=$?
+  game_pid=
+  [ "$status" = 0 ] || fail "the game closed early ended with status $status"
+}
+check_early_close 0
+check_early_close 300
 
 echo "end-to-end: passed; screenshots in $artifacts"

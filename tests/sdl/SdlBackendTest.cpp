@@ -3,6 +3,7 @@
 // keyboard, mouse, the close button and the cursor.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 #include <vector>
@@ -158,6 +159,31 @@ TEST_F(SdlBackend, PostsFromAnotherThreadWakeTheLoop) {
   std::vector<Seen> expected;
   for (int i = 0; i < count; ++i) expected.push_back(Seen{WM_USER, WPARAM(i)});
   EXPECT_EQ(received, expected);
+}
+
+// Without any display SDL still offers its offscreen driver, where a window is
+// never seen: making one fails instead, with a last error, as CreateWindowEx
+// does on a Windows without a desktop. A fresh process, so that SDL's video
+// starts there for the first time.
+TEST(SdlWithoutADisplayDeathTest, CreatingAWindowFailsWithALastError) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  auto createWindow = [] {
+    for (const char* variable : {"SDL_VIDEODRIVER", "DISPLAY", "WAYLAND_DISPLAY"}) {
+      unsetenv(variable);
+    }
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.lpszClassName = u"NoDisplay";
+    RegisterClassExW(&windowClass);
+    SetLastError(0);
+    HWND window = CreateWindowExW(0, u"NoDisplay", u"", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr,
+                                  nullptr, nullptr);
+    std::fprintf(stderr, "%s, last error %u\n", window == nullptr ? "no window" : "a window",
+                 unsigned(GetLastError()));
+    std::exit(0);
+  };
+  EXPECT_EXIT(createWindow(), testing::ExitedWithCode(0), "no window, last error [1-9]");
 }
 
 }  // namespace

@@ -47,9 +47,11 @@ TEST(Exception, FormatsItsWholeMessageAsPrintfDoes) {
 
 TEST(Exception, CopiesAreIndependent) {
   TException source(u"Invalid array");
+  source.WithFile(u"Data\\Road7.bmp");
   {
     TException copy(source);
     EXPECT_NE(source.Message(), copy.Message());
+    EXPECT_NE(source.FileName(), copy.FileName());
   }
   TException assigned(u"something else");
   assigned = source;
@@ -58,4 +60,6 @@ TEST(Exception, CopiesAreIndependent) {
   EXPECT_NE(source.Message(), assigned.Message());
   EXPECT_EQ(u"Invalid array", MessageOf(assigned));
   EXPECT_EQ(u"Invalid array", MessageOf(source));
+  EXPECT_EQ(u"Data\\Road7.bmp", std::u16string(assigned.FileName()));
+  EXPECT_EQ(u"", std::u16string(TException(u"Invalid array").FileName()));
 }

@@ -106,4 +106,23 @@ CImage CCanvas::ToImage() const {
   return image;
 }
 
+TranslucentImage CCanvas::ToTranslucentImage() const {
+  TranslucentImage image{width_, height_, {}};
+  image.pixels.reserve(cells_.size());
+  for (const Cell& cell : cells_) {
+    // The shadow shows only where the paint lets the ground through.
+    const double shade = (1 - cell.alpha) * cell.shadow * shadowAlpha;
+    const double alpha = cell.alpha + shade;
+    const double grey = shade * shadowGrey;
+    const Colour& p = cell.premultiplied;
+    if (alpha <= 0) {
+      image.pixels.push_back({});
+    } else {
+      image.pixels.push_back({ToByte((p.r + grey) / alpha), ToByte((p.g + grey) / alpha),
+                              ToByte((p.b + grey) / alpha), ToByte(alpha * 255)});
+    }
+  }
+  return image;
+}
+
 }  // namespace assets

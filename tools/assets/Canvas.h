@@ -33,6 +33,9 @@ class CCanvas {
   // leave the canvas as it is and shadow ones darken it.
   void Stamp(const CImage& picture, Point centre, double width, double height, double angle = 0);
   CImage ToImage() const;
+  // The picture with its coverage kept as transparency, and shadows that fall
+  // beside the paint as a see-through dark shade, as the game draws them.
+  TranslucentImage ToTranslucentImage() const;
 
  private:
   struct Cell {

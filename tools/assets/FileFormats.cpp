@@ -1,5 +1,6 @@
 #include "assets/FileFormats.h"
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 #include <string_view>
@@ -18,6 +19,73 @@ void Put16(Bytes& out, std::uint32_t value) {
 void Put32(Bytes& out, std::uint32_t value) {
   Put16(out, value & 0xFFFF);
   Put16(out, value >> 16);
+}
+
+void PutBig32(Bytes& out, std::uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8)
+    out.push_back(static_cast<std::uint8_t>(value >> shift));
+}
+
+// The CRC-32 of ISO 3309, which every PNG chunk ends with.
+std::uint32_t Crc32(Bytes::const_iterator begin, Bytes::const_iterator end) {
+  std::uint32_t crc = 0xFFFFFFFF;
+  for (auto byte = begin; byte != end; ++byte) {
+    crc ^= *byte;
+    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+  }
+  return ~crc;
+}
+
+// The Adler-32 checksum that ends a zlib stream.
+std::uint32_t Adler32(const Bytes& data) {
+  constexpr std::uint32_t modulus = 65521;
+  std::uint32_t a = 1, b = 0;
+  for (std::uint8_t byte : data) {
+    a = (a + byte) % modulus;
+    b = (b + a) % modulus;
+  }
+  return b << 16 | a;
+}
+
+// A chunk: its length, its type, its data and the CRC of type and data.
+void PutChunk(Bytes& out, std::string_view type, const Bytes& data) {
+  PutBig32(out, static_cast<std::uint32_t>(data.size()));
+  const auto typeStart = static_cast<std::ptrdiff_t>(out.size());
+  PutText(out, type);
+  out.insert(out.end(), data.begin(), data.end());
+  PutBig32(out, Crc32(out.begin() + typeStart, out.end()));
+}
+
+// A zlib stream of stored blocks, each holding at most 65535 bytes.
+Bytes StoredZlib(const Bytes& data) {
+  constexpr std::size_t blockLimit = 0xFFFF;
+  Bytes out{0x78, 0x01};  // deflate with a 32 KiB window, no dictionary; a multiple of 31
+  std::size_t done = 0;
+  do {
+    const std::size_t length = std::min(blockLimit, data.size() - done);
+    const bool last = done + length == data.size();
+    out.push_back(last ? 1 : 0);  // stored block, and whether it is the final one
+    Put16(out, static_cast<std::uint32_t>(length));
+    Put16(out, static_cast<std::uint32_t>(~length & 0xFFFF));
+    out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(done),
+               data.begin() + static_cast<std::ptrdiff_t>(done + length));
+    done += length;
+  } while (done < data.size());
+  PutBig32(out, Adler32(data));
+  return out;
+}
+
+// The rows as PNG stores them: each starts with its filter, here none.
+Bytes UnfilteredRows(const TranslucentImage& image) {
+  const auto width = static_cast<std::size_t>(image.width);
+  Bytes rows;
+  rows.reserve(image.pixels.size() * 4 + static_cast<std::size_t>(image.height));
+  for (std::size_t i = 0; i < image.pixels.size(); ++i) {
+    if (i % width == 0) rows.push_back(0);
+    const Rgba& p = image.pixels[i];
+    rows.insert(rows.end(), {p.r, p.g, p.b, p.a});
+  }
+  return rows;
 }
 
 constexpr std::uint32_t bitmapHeadersSize = 14 + 40;
@@ -76,6 +144,19 @@ Bytes EncodeWave(const std::vector<std::int16_t>& samples, int sampleRate) {
   PutText(out, "data");
   Put32(out, dataSize);
   for (std::int16_t sample : samples) Put16(out, static_cast<std::uint16_t>(sample));
+  return out;
+}
+
+Bytes EncodePng(const TranslucentImage& image) {
+  Bytes header;
+  PutBig32(header, static_cast<std::uint32_t>(image.width));
+  PutBig32(header, static_cast<std::uint32_t>(image.height));
+  // 8 bits a sample, RGBA, deflate, the standard filters, not interlaced.
+  header.insert(header.end(), {8, 6, 0, 0, 0});
+  Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  PutChunk(out, "IHDR", header);
+  PutChunk(out, "IDAT", StoredZlib(UnfilteredRows(image)));
+  PutChunk(out, "IEND", {});
   return out;
 }
 

@@ -1,6 +1,6 @@
-// The two file formats of the game's data: uncompressed 24-bit Windows
-// bitmaps and 16-bit PCM wave files, written byte for byte the same for the
-// same content.
+// The two file formats of the game's data, uncompressed 24-bit Windows
+// bitmaps and 16-bit PCM wave files, and the PNG of the desktop's icon; all
+// written byte for byte the same for the same content.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,10 @@ Bytes EncodeBitmap(const CImage& image);
 
 // A mono 16-bit PCM wave file.
 Bytes EncodeWave(const std::vector<std::int16_t>& samples, int sampleRate);
+
+// An 8-bit RGBA PNG. Its pixels go into zlib's stored (uncompressed) blocks:
+// an icon is small, and this way no compression library is needed.
+Bytes EncodePng(const TranslucentImage& image);
 
 // Writes the bytes as the whole file; throws std::runtime_error on failure.
 void WriteFile(const std::filesystem::path& path, const Bytes& bytes);

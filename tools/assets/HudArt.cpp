@@ -74,14 +74,18 @@ void DrawScoreIcon(const CPainter& painter, ScoreIcon icon) {
 
 void DrawCursor(const CPainter& painter) {
   const Point middle{cursorSize / 2.0, cursorSize / 2.0};
-  std::vector<CShape> parts{CShape::Ring(middle, 7.4, 9.6)};
+  // Wider than a road block at rest, ink included, so that a block under the
+  // mouse shows whole through the middle.
+  constexpr double innerRadius = 14.5;
+  constexpr double outerRadius = 16;
+  std::vector<CShape> parts{CShape::Ring(middle, innerRadius, outerRadius)};
   for (int quarter = 0; quarter < 4; ++quarter) {
     double angle = quarter * std::numbers::pi / 2;
     Point direction{std::cos(angle), std::sin(angle)};
-    parts.push_back(CShape::Capsule(middle + direction * 5, middle + direction * 13.5, 1.0));
+    parts.push_back(
+        CShape::Capsule(middle + direction * outerRadius, middle + direction * 18.2, 1.0));
   }
   painter.FillOutlined(CShape::Union(std::move(parts)), palette::paper, palette::ink, 1.2);
-  painter.FillOutlined(CShape::Circle(middle, 1.6), palette::barrierRed, palette::ink, 0.9);
 }
 
 }  // namespace assets

@@ -11,13 +11,13 @@ enum class ScoreIcon { Saved, Splatted };
 
 inline constexpr int digitHeight = 32;
 inline constexpr int scoreIconSize = 40;
-inline constexpr int cursorSize = 31;  // odd, so its middle pixel is the hot spot
+inline constexpr int cursorSize = 41;  // odd, so its middle pixel is the hot spot
 
 // The width of the picture of a digit: digits are spaced by their own widths.
 int DigitWidth(int digit);
 void DrawDigit(const CPainter& painter, int digit);
 void DrawScoreIcon(const CPainter& painter, ScoreIcon icon);
-// A target: a ring with four ticks and a red dot in the middle.
+// A target: a ring with four ticks pointing out, see-through inside.
 void DrawCursor(const CPainter& painter);
 
 }  // namespace assets

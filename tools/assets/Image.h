@@ -40,4 +40,20 @@ class CImage {
   std::vector<Rgb> pixels_;
 };
 
+// A picture with gradual transparency, top row first, for showing over any
+// background: the desktop's icon, which is not one of the game's colour-keyed
+// pictures.
+struct Rgba {
+  std::uint8_t r = 0;
+  std::uint8_t g = 0;
+  std::uint8_t b = 0;
+  std::uint8_t a = 0;
+};
+
+struct TranslucentImage {
+  int width = 0;
+  int height = 0;
+  std::vector<Rgba> pixels;
+};
+
 }  // namespace assets

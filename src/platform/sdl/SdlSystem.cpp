@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 #include "platform/posix/Desktop.h"
 #include "platform/posix/InputEvents.h"
@@ -27,6 +28,15 @@ Uint32 WindowIdOf(const SDL_Event& event) {
   }
 }
 
+// SDL falls back to its offscreen driver when no display answers, and its
+// windows are never seen there. Unless that driver was asked for by name (the
+// tests do), a program without a display has no video.
+bool ShowsWindows() {
+  if (SDL_GetHint(SDL_HINT_VIDEODRIVER) != nullptr) return true;
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return driver != nullptr && std::strcmp(driver, "offscreen") != 0;
+}
+
 void TranslateWindowEvent(const SDL_WindowEvent& event, HWND window) {
   if (window == nullptr) return;
   if (event.event == SDL_WINDOWEVENT_CLOSE) DeliverClose(window);
@@ -49,7 +59,16 @@ bool SdlSystem::VideoStarted() {
   videoTried_ = true;
   // Ctrl+C ends the program as usual instead of becoming an SDL quit event.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // A window's surface stays plain memory that a frame is copied into. SDL
+  // would otherwise back it with an OpenGL renderer (a software one on a
+  // machine without a GPU, costing more than drawing the frame did) and make
+  // the window anew for it, losing whatever was sent to the first one.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   videoStarted_ = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  if (videoStarted_ && !ShowsWindows()) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    videoStarted_ = false;
+  }
   if (videoStarted_) {
     eventThread_ = std::this_thread::get_id();
     wakeEvent_ = SDL_RegisterEvents(1);

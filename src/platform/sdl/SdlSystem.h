@@ -10,7 +10,9 @@
 // Windows are made hidden, not resizable, with their client area where the
 // stand-ins place it; SDL's window title follows the window text. The close
 // button posts WM_CLOSE. The cursor is hidden while ShowCursor's count is
-// negative. The screen is SDL's first display.
+// negative. The screen is SDL's first display. Without a display (SDL finds
+// only its offscreen driver, and nobody asked for that one) there is no video:
+// windows cannot be made.
 // Leaves out: the other displays, minimising and maximising (the window
 // manager's own buttons do what it likes), focus and activation messages,
 // the middle mouse button and the wheel; keys without a virtual key in
