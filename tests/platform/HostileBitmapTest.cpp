@@ -53,5 +53,5 @@ TEST(HostileBitmaps, SeedsLoadAndReproducersAreRefusedBeforeTheirPixelsAreReserv
     EXPECT_EQ(nullptr, image) << reproducer.filename();
     if (image != nullptr) DeleteObject(image);
   }
-  EXPECT_LT(PeakResidentKilobytes() - peakBefore, 64 * 1024) << "reserved what a file claimed";
+  EXPECT_LT(PeakResidentKilobytes() - peakBefore, 8 * 1024) << "reserved what a file claimed";
 }

@@ -85,11 +85,19 @@ bool IsKnownFormat(const Claims& claims) {
   }
 }
 
+// The decoded rows must fit maxDecodedBytes. Widths up to 2^31 pixels of up to 4 bytes keep
+// a row's size far inside 64 bits.
+bool FitsInMemory(const Claims& claims) {
+  const auto width = static_cast<std::uint64_t>(claims.width);
+  const std::uint64_t pixelBytes = std::max<std::uint32_t>(claims.bitsPerPixel, 8) / 8;
+  const std::uint64_t rowBytes = (width * pixelBytes + 3) / 4 * 4;
+  return static_cast<std::uint64_t>(claims.Rows()) <= BitmapHeaders::maxDecodedBytes / rowBytes;
+}
+
 bool HasAcceptableSize(const Claims& claims) {
   // Compressed pictures are stored bottom row first only.
   if (claims.height < 0 && claims.Compressed()) return false;
-  return claims.width > 0 && claims.Rows() > 0 &&
-         claims.width * claims.Rows() <= BitmapHeaders::maxPixels;
+  return claims.width > 0 && claims.Rows() > 0 && FitsInMemory(claims);
 }
 
 // Uncompressed rows are padded to whole 32-bit words; all of them must be in the file.
