@@ -4,3 +4,12 @@ if(MARROWICK_SANITIZE)
   add_compile_options(-fsanitize=${_sanitizers} -fno-omit-frame-pointer -fno-sanitize-recover=all)
   add_link_options(-fsanitize=${_sanitizers})
 endif()
+
+# The fuzz targets steer by the coverage of everything they call, so all code is instrumented;
+# only the targets themselves link libFuzzer (tests/fuzz).
+if(MARROWICK_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "MARROWICK_FUZZ needs clang (libFuzzer)")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()

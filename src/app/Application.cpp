@@ -49,11 +49,12 @@ TString DataPath(const TString& name, const TString& extension) {
 constexpr std::uint32_t riffHeaderSize = 8;
 
 // The player trusts the RIFF length of a sound: a file that claims more bytes
-// than it holds must not send it past the end of the buffer.
+// than it holds must not send it past the end of the buffer. A file shorter
+// than the header was padded to one and holds nothing beyond it.
 void LimitRiffLength(std::uint8_t* bytes, std::uint32_t size) {
-  if (size < riffHeaderSize || std::memcmp(bytes, "RIFF", 4) != 0) return;
+  if (std::memcmp(bytes, "RIFF", 4) != 0) return;
   std::uint32_t claimed = bytes[4] | bytes[5] << 8 | bytes[6] << 16 | std::uint32_t(bytes[7]) << 24;
-  std::uint32_t present = size - riffHeaderSize;
+  std::uint32_t present = size > riffHeaderSize ? size - riffHeaderSize : 0;
   if (claimed <= present) return;
   for (int i = 0; i < 4; ++i) bytes[4 + i] = static_cast<std::uint8_t>(present >> (8 * i));
 }

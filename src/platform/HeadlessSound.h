@@ -22,7 +22,8 @@ std::shared_ptr<const DecodedSound> PlayingSound();
 // How many times PlaySoundW stopped the output (with or without a sound playing).
 int SoundStopCount();
 
-// Forgets the started sounds, the playing one and the stops.
+// Waits for the sound player's thread (platform/TestControls.h), then forgets the started
+// sounds, the playing one and the stops.
 void ClearSoundRecord();
 
 }  // namespace platform_test

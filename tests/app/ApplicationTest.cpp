@@ -14,6 +14,7 @@
 #include "StoredResult.h"
 #include "platform/HeadlessControls.h"
 #include "platform/HeadlessSound.h"
+#include "platform/TestControls.h"
 #include "render/Sprite.h"
 #include "tlib/ThrowsMessage.h"
 
@@ -191,10 +192,15 @@ TEST_F(Application, PlaysAGameToItsEndAndShowsTheNewBestResult) {
   run.ThenDo([&] { player.MoveMouse(700, 300); });
   player.ThenStartGame();
   run.ThenDo([&] {
-    auto jump = platform::DecodedSound::FromRiffFile(ScratchFolder::Read("Data/Jump.wav").data());
+    // Each sound cuts off the one before: of the first tick's sounds, the newest is heard.
+    ASSERT_FALSE(player.Shadow().Host().PlayedSounds().empty());
+    const std::string newest = player.Shadow().Host().PlayedSounds().back();
+    auto expected = platform::DecodedSound::FromWaveFile(
+        ScratchFolder::Read("Data/" + newest + ".wav"), [] { return false; });
+    platform_test::WaitForSoundDecoding();
     ASSERT_FALSE(platform_test::StartedSounds().empty());
-    EXPECT_EQ(jump->samples, platform_test::StartedSounds()[0]->samples)
-        << "the jump sound of the first tick";
+    EXPECT_EQ(expected->samples, platform_test::StartedSounds().back()->samples)
+        << newest << ", the newest sound of the first tick";
   });
   player.ThenPlayToTheEnd();
   run.ThenDo([&] {

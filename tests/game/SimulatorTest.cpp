@@ -84,7 +84,7 @@ TEST(SimulatorCommandLine, ReadsEveryOptionAndNamesTheArgumentItRejects) {
       {{"--seed", "1", "--seed", "2"}, "--seed given twice"},
       {{"--seed", "1", "--trace", "--trace"}, "--trace given twice"}};
   for (const auto& [arguments, message] : cases) {
-    EXPECT_EQ(message, UsageErrorOf([&] { ParseCommandLine(arguments); }));
+    EXPECT_EQ(message, UsageErrorOf([&arguments = arguments] { ParseCommandLine(arguments); }));
   }
   for (const char* ticks : {"-3", "2147483648"}) {
     const std::string error = UsageErrorOf([&] {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/TestControls.h"
+
 namespace sound_test {
 namespace {
 
@@ -79,7 +81,9 @@ ExactBuffer::ExactBuffer(const std::vector<unsigned char>& source, std::size_t l
 }
 
 BOOL PlayFromMemory(const ExactBuffer& sound) {
-  return PlaySoundW(sound.Sound(), nullptr, SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
+  const BOOL accepted = PlaySoundW(sound.Sound(), nullptr, SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
+  platform_test::WaitForSoundDecoding();
+  return accepted;
 }
 
 }  // namespace sound_test

@@ -54,7 +54,8 @@ class ExactBuffer {
   std::unique_ptr<unsigned char[]> bytes;
 };
 
-// PlaySoundW as the game calls it: from memory, asynchronously, no default sound.
+// PlaySoundW as the game calls it (from memory, asynchronously, no default sound), then a wait
+// until the player's thread has decoded and started the sound, or dropped it.
 BOOL PlayFromMemory(const ExactBuffer& sound);
 
 }  // namespace sound_test

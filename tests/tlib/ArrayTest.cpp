@@ -78,7 +78,8 @@ TEST(Array, AppendingAnElementOfItsOwnWhileGrowing) {
 TEST(Array, ChangingASharedBodyDetachesIt) {
   TArray<int> original = ArrayOf({1, 2, 3, 4, 5});
   TArray<int> appended = original, removed = original, removedValue = original;
-  original = original;
+  TArray<int>& same = original;  // assigned to itself through another name
+  original = same;
   appended.Append(6);
   removed.RemoveAt(0);
   removedValue.RemoveValue(3);

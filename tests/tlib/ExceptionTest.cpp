@@ -55,7 +55,8 @@ TEST(Exception, CopiesAreIndependent) {
   }
   TException assigned(u"something else");
   assigned = source;
-  assigned = assigned;
+  TException& same = assigned;  // assigned to itself through another name
+  assigned = same;
   EXPECT_NE(source.Message(), assigned.Message());
   EXPECT_EQ(u"Invalid array", MessageOf(assigned));
   EXPECT_EQ(u"Invalid array", MessageOf(source));

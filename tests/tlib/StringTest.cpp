@@ -35,7 +35,8 @@ TEST(String, CopiesShareOneBufferThatOutlivesTheFirstOwner) {
   std::optional<TString> second(*first);
   TString third(u"other");
   third = *second;
-  third = third;
+  TString& same = third;  // assigned to itself through another name
+  third = same;
   EXPECT_EQ(first->CStr(), third.CStr());
   EXPECT_EQ(3, third.ShareCount());
   first.reset();

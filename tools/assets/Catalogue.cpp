@@ -65,7 +65,7 @@ void AddOverlay(std::vector<Recipe>& recipes) {
   }
   for (auto [name, icon] :
        {std::pair{"FrogSaved", ScoreIcon::Saved}, std::pair{"FrogSplatted", ScoreIcon::Splatted}}) {
-    recipes.push_back({name, [icon] {
+    recipes.push_back({name, [icon = icon] {
                          return DrawSprite(scoreIconSize, scoreIconSize,
                                            [&](const CPainter& p) { DrawScoreIcon(p, icon); });
                        }});

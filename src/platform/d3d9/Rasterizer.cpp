@@ -234,7 +234,11 @@ void Rasterizer::DrawAffineTexture(const TriangleSetup& setup, const ScreenVerte
 
 void Rasterizer::DrawPerspective(const TriangleSetup& setup, const ScreenVertex (&corners)[3],
                                  const PixelState& state, bool flatColour, std::uint32_t colour) {
-  const auto& [a, b, c] = corners;
+  // Named references rather than a structured binding, which a lambda may not capture before
+  // C++20 compilers that implement P1091 (clang 16).
+  const ScreenVertex& a = corners[0];
+  const ScreenVertex& b = corners[1];
+  const ScreenVertex& c = corners[2];
   auto overW = [&](auto attribute) {
     return setup.PlaneThrough(attribute(a) / a.w, attribute(b) / b.w, attribute(c) / c.w);
   };

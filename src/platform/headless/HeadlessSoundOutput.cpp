@@ -1,11 +1,12 @@
 // Headless winmm: PlaySoundW over an output that records instead of playing.
 //
-// Stands in for: PlaySoundW as platform/posix/MMSystem.h describes it.
+// Stands in for: the output of PlaySoundW as platform/posix/MMSystem.h describes it.
 // Leaves out: time. A recorded sound plays until it is stopped or replaced; tests read the
 // record through platform/HeadlessSound.h.
 #include <mutex>
 
 #include "platform/HeadlessSound.h"
+#include "platform/TestControls.h"
 #include "platform/posix/SoundOutput.h"
 
 namespace {
@@ -36,7 +37,6 @@ class HeadlessSoundOutput final : public platform::SoundOutput {
     stopCount = 0;
   }
 
- protected:
   void Start(std::shared_ptr<const DecodedSound> sound) override {
     std::lock_guard guard(lock);
     started.push_back(sound);
@@ -63,9 +63,7 @@ HeadlessSoundOutput& Output() {
 
 }  // namespace
 
-BOOL PlaySoundW(LPCWSTR sound, HMODULE module, DWORD flags) {
-  return Output().Play(sound, module, flags);
-}
+platform::SoundOutput& MarrowickSoundOutput() { return Output(); }
 
 namespace platform_test {
 
@@ -75,6 +73,9 @@ std::shared_ptr<const DecodedSound> PlayingSound() { return Output().Playing(); 
 
 int SoundStopCount() { return Output().StopCount(); }
 
-void ClearSoundRecord() { Output().Clear(); }
+void ClearSoundRecord() {
+  WaitForSoundDecoding();  // a sound still being decoded would be recorded after the clearing
+  Output().Clear();
+}
 
 }  // namespace platform_test

@@ -3,7 +3,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace platform {
@@ -12,12 +14,25 @@ struct DecodedSound {
   // The output format: interleaved signed 16-bit stereo at 44.1 kHz.
   static constexpr int outputRate = 44100;
   static constexpr int outputChannels = 2;
+  // The source rates played. Far above any real recording, higher rates would make SDL's
+  // resampler pad by megabytes; far below any, lower rates would make every byte of the file
+  // hundreds of output frames, and SDL converts what it holds back in one piece.
+  static constexpr std::uint32_t minSourceRate = 1000;
+  static constexpr std::uint32_t maxSourceRate = 768000;
+  // Five minutes: a few bytes at a low rate would otherwise be hours of output.
+  static constexpr std::uint64_t maxOutputFrames = 5 * 60 * outputRate;
 
-  // Decodes the RIFF/WAVE file that starts at `riffFile`. Its length is the 8 bytes of the RIFF
-  // header plus the size that header claims; not one byte beyond it is read. Returns null with
-  // the last error set (ERROR_INVALID_DATA, ERROR_NOT_ENOUGH_MEMORY) when the data is not a
-  // sound that can be played.
-  static std::shared_ptr<const DecodedSound> FromRiffFile(const void* riffFile);
+  // Decodes the RIFF/WAVE file `file` (read no further than its end) and converts it piece by
+  // piece, asking `abandoned` between pieces whether the work is still wanted. Null when the
+  // data is not a sound that can be played, when it would make more than maxOutputFrames, or
+  // when the work was abandoned. May take long for long sounds: the player's thread calls it.
+  static std::shared_ptr<const DecodedSound> FromWaveFile(std::span<const std::uint8_t> file,
+                                                          const std::function<bool()>& abandoned);
+
+  // Frees what SDL2 keeps for the calling thread (the text of its last error), which it would
+  // otherwise lose when a thread it did not start ends: a thread that decoded sounds calls
+  // this before it ends.
+  static void EndDecodingThread();
 
   std::size_t FrameCount() const { return samples.size() / outputChannels; }
 

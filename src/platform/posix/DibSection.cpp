@@ -1,21 +1,23 @@
 #include "platform/posix/DibSection.h"
 
 #include <SDL.h>
+#include <sys/stat.h>
 
+#include <array>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <new>
 #include <unordered_map>
 
+#include "platform/posix/BitmapHeaders.h"
+
 namespace platform {
 namespace {
 
-// The program turns every pixel into 4 bytes, and a Windows bitmap's size
-// must fit a LONG: pictures beyond this are refused.
-constexpr std::int64_t maxPixels = 0x7FFFFFFF / 4;
-
 using SurfacePointer = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
+using FilePointer = std::unique_ptr<std::FILE, decltype(&std::fclose)>;
 
 std::mutex registryLock;
 
@@ -28,6 +30,27 @@ std::unordered_map<HGDIOBJ, std::unique_ptr<DibSection>>& Registry() {
 // bytes of a packed pixel (SDL calls 16-bit 5-5-5 pixels 15 bits deep).
 int DepthOf(const SDL_PixelFormat& format) {
   return SDL_ISPIXELFORMAT_INDEXED(format.format) ? format.BitsPerPixel : format.BytesPerPixel * 8;
+}
+
+// Reads the headers and measures the file, then goes back to its start for the decoder.
+bool HasAcceptableHeaders(std::FILE* file) {
+  std::array<std::uint8_t, BitmapHeaders::longestHeaders> start;
+  const std::size_t read = std::fread(start.data(), 1, start.size(), file);
+  struct stat status {};
+  if (::fstat(::fileno(file), &status) != 0 || std::fseek(file, 0, SEEK_SET) != 0) return false;
+  return BitmapHeaders::Acceptable(std::span(start.data(), read),
+                                   static_cast<std::uint64_t>(status.st_size));
+}
+
+// SDL's decoding of a file whose headers passed; it reads the same open file that was checked.
+SurfacePointer Decode(const std::string& path) {
+  FilePointer file(std::fopen(path.c_str(), "rbe"), &std::fclose);
+  if (file == nullptr || !HasAcceptableHeaders(file.get())) return {nullptr, SDL_FreeSurface};
+  SDL_RWops* stream = SDL_RWFromFP(file.get(), SDL_TRUE);
+  if (stream == nullptr) return {nullptr, SDL_FreeSurface};
+  file.release();  // the stream closes it
+  const int closeStream = 1;
+  return SurfacePointer(SDL_LoadBMP_RW(stream, closeStream), SDL_FreeSurface);
 }
 
 // 24- and 32-bit pictures in the byte order of a DIB section: blue, green,
@@ -48,14 +71,13 @@ DibSection::DibSection(int width, int height, int bitsPerPixel, int rowBytes)
       bits_(static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(height)) {}
 
 std::unique_ptr<DibSection> DibSection::Load(const std::string& path) {
-  SurfacePointer decoded(SDL_LoadBMP(path.c_str()), SDL_FreeSurface);
+  SurfacePointer decoded = Decode(path);
   if (decoded == nullptr) return nullptr;
   const int depth = DepthOf(*decoded->format);
   SurfacePointer surface = InDibLayout(std::move(decoded), depth);
   if (surface == nullptr || surface->w <= 0 || surface->h <= 0) return nullptr;
   const std::int64_t width = surface->w;
   const std::int64_t height = surface->h;
-  if (width * height > maxPixels) return nullptr;
   const std::int64_t usedBytes = (width * depth + 7) / 8;
   const std::int64_t rowBytes = (width * depth + 31) / 32 * 4;
   if (usedBytes > surface->pitch) return nullptr;

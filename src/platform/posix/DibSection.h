@@ -14,7 +14,8 @@ namespace platform {
 
 class DibSection {
  public:
-  // Decodes the file; null when SDL2 refuses it or it is too large to address.
+  // Decodes the file; null when its headers do not pass BitmapHeaders (before anything is
+  // allocated for its pixels) or SDL2 refuses it.
   static std::unique_ptr<DibSection> Load(const std::string& path);
 
   // Takes ownership and returns the handle.

@@ -10,7 +10,7 @@
 
 #include "platform/posix/CallFailures.h"
 #include "platform/posix/KernelObject.h"
-#include "platform/posix/Utf.h"
+#include "platform/posix/PathCase.h"
 #include "platform/posix/WinBase.h"
 
 namespace platform {
@@ -100,7 +100,7 @@ std::string CheckedPath(LPCWSTR fileName) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return {};
   }
-  std::string path = PosixPath(fileName);
+  std::string path = LocatePath(fileName);
   if (path.empty()) SetLastError(ERROR_PATH_NOT_FOUND);
   return path;
 }
@@ -140,7 +140,7 @@ HANDLE CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DWORD /*shareMode*/,
     SetLastError(ERROR_INVALID_PARAMETER);
     return INVALID_HANDLE_VALUE;
   }
-  std::string path = platform::PosixPath(fileName);
+  std::string path = platform::LocatePath(fileName);
   if (path.empty()) {
     SetLastError(ERROR_PATH_NOT_FOUND);
     return INVALID_HANDLE_VALUE;

@@ -5,7 +5,7 @@
 
 #include "platform/posix/CallFailures.h"
 #include "platform/posix/DibSection.h"
-#include "platform/posix/Utf.h"
+#include "platform/posix/PathCase.h"
 #include "platform/posix/WinBase.h"
 
 namespace {
@@ -33,7 +33,7 @@ HANDLE LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, int cy, U
     return nullptr;
   }
   std::unique_ptr<platform::DibSection> section =
-      platform::DibSection::Load(platform::PosixPath(name));
+      platform::DibSection::Load(platform::LocatePath(name));
   if (section == nullptr) {
     SetLastError(ERROR_FILE_NOT_FOUND);
     return nullptr;

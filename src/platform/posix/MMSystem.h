@@ -5,17 +5,22 @@
 // which stops the sound that is playing. Starting a sound cuts off the one playing.
 // The file's length comes from its RIFF header (8 bytes plus the RIFF chunk's size), as on
 // Windows: the caller's buffer must hold that many bytes, and nothing beyond them is read.
-// Anything inside that length, however malformed, is read safely. The encodings are those of
-// SDL2's WAV reader: PCM of 8 to 32 bits, float, A-law, mu-law, MS and IMA ADPCM, extensible
-// headers.
+// Anything inside that length, however malformed, is read safely. The call checks the headers
+// and copies the file, so the caller may free its buffer at once; decoding and conversion
+// happen on a thread of the player's own, which starts the sound when it is ready, unless a
+// newer sound or a stop came first. The encodings are those of SDL2's WAV reader: PCM of 8 to
+// 32 bits, float, A-law, mu-law, MS and IMA ADPCM, extensible headers.
 //
 // Leaves out: playing from files, aliases and resources (SND_FILENAME, SND_ALIAS, SND_RESOURCE),
 // synchronous play, SND_LOOP, SND_NOSTOP and SND_NOWAIT; those calls return FALSE with
 // ERROR_NOT_SUPPORTED. The system's default sound is never played, so SND_NODEFAULT changes
-// nothing. Sounds longer than five minutes, files of 2 GiB and more and sample rates above
-// 768 kHz are refused. Data that cannot be played returns FALSE with ERROR_INVALID_DATA (or
-// ERROR_NOT_ENOUGH_MEMORY for the refused lengths) and leaves the playing sound alone.
-// The module argument is ignored, as Windows ignores it for SND_MEMORY.
+// nothing. Headers that are not a sound SDL2 can read (no "fmt " or "data" chunk, an unknown
+// encoding, no channels or more than 8, sample rates below 1 kHz or above 768 kHz) return
+// FALSE with ERROR_INVALID_DATA; files of 2 GiB and more and sounds longer than five minutes
+// return FALSE with ERROR_NOT_ENOUGH_MEMORY; either leaves the playing sound alone. Data that
+// passes the headers but that SDL2 cannot decode is dropped silently, as Windows drops an
+// asynchronous sound it cannot play. The module argument is ignored, as Windows ignores it for
+// SND_MEMORY.
 #pragma once
 
 #include "platform/posix/WinTypes.h"

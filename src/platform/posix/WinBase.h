@@ -10,7 +10,8 @@
 // shares reads), security attributes, template files and file sizes of 4 GiB
 // and more (GetFileSize reports no high part).
 // Paths arrive as UTF-16 and are opened as UTF-8 with '\' turned into '/', so
-// "Data\Jump.wav" opens Data/Jump.wav.
+// "Data\Jump.wav" opens Data/Jump.wav; as on Windows, a name that differs from
+// an existing one only in case names that one ("data\jump.WAV" too).
 #pragma once
 
 #include "platform/posix/WinTypes.h"

@@ -41,9 +41,15 @@ struct BITMAP {
 // A stock brush handle (never to be deleted), or null for an unknown index.
 HGDIOBJ GetStockObject(int object);
 
-// Loads the bitmap file `name` at its own size (cx = cy = 0) as a DIB section.
-// Null (with the last error set) for a missing file, a file SDL2 refuses, a
-// picture too large to address, or any other type, flags or module.
+// Loads the bitmap file `name` (found whatever the case of its letters, as
+// CreateFileW finds it) at its own size (cx = cy = 0) as a DIB section. Null
+// (with the last error set) for a missing file, any other type, flags or module,
+// and for a file Windows would refuse: headers of an unknown size or running
+// past the pixels, pixels beyond the end, more than one plane, an unknown depth
+// or compression, a width below 1, a height of 0, a picture that would take more
+// than 32 MiB decoded (4096 x 2048 at 32 bits a pixel), or rows missing from an
+// uncompressed file. These are checked before anything is allocated for the
+// pixels; SDL2 may still refuse what passes.
 HANDLE LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, int cy, UINT load);
 
 // With a null buffer the size of the record; with a buffer of at least

@@ -53,6 +53,5 @@ class WindowSystem {
 
 }  // namespace platform
 
-// The linked backend. A plain C name, so that each backend library can ask the
-// linker to take it in (see src/platform/CMakeLists.txt).
-extern "C" platform::WindowSystem& MarrowickWindowSystem();
+// The linked backend (see src/platform/CMakeLists.txt).
+platform::WindowSystem& MarrowickWindowSystem();

@@ -1,6 +1,6 @@
 // SDL2 winmm: PlaySoundW over an SDL audio device.
 //
-// Stands in for: PlaySoundW as platform/posix/MMSystem.h describes it.
+// Stands in for: the output of PlaySoundW as platform/posix/MMSystem.h describes it.
 // The audio device is opened for the first sound, in the output format of DecodedSound (SDL
 // converts if the hardware wants another). When no device can be opened (no sound hardware, no
 // sound server, SDL_AUDIODRIVER naming a driver that is not there) the game stays silent:
@@ -13,6 +13,7 @@
 #include <span>
 
 #include "platform/SdlSound.h"
+#include "platform/TestControls.h"
 #include "platform/posix/SoundOutput.h"
 
 namespace {
@@ -42,7 +43,6 @@ class SdlSoundOutput final : public platform::SoundOutput {
     playing.reset();
   }
 
- protected:
   void Start(std::shared_ptr<const DecodedSound> sound) override {
     std::lock_guard guard(deviceLock);
     if (!OpenDeviceOnce()) return;
@@ -120,14 +120,15 @@ SdlSoundOutput& Output() {
 
 }  // namespace
 
-BOOL PlaySoundW(LPCWSTR sound, HMODULE module, DWORD flags) {
-  return Output().Play(sound, module, flags);
-}
+platform::SoundOutput& MarrowickSoundOutput() { return Output(); }
 
 namespace platform_test {
 
 bool SoundDeviceOpen() { return Output().DeviceOpen(); }
 
-void CloseSoundDevice() { Output().CloseDevice(); }
+void CloseSoundDevice() {
+  WaitForSoundDecoding();  // a sound still being decoded would open the device again
+  Output().CloseDevice();
+}
 
 }  // namespace platform_test

@@ -1,0 +1,78 @@
+// Windows finds a file whatever the case of the name it is asked for, and so do the stand-ins:
+// a game whose Data\ was copied from Windows finds "Data\title.bmp" in Data/Title.bmp.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "ScratchFolder.h"
+#include "platform/Windows.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+HANDLE Open(const char16_t* name, DWORD access, DWORD disposition) {
+  return CreateFileW(name, access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
+}
+
+std::set<std::string> Names(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
+class FileNameCase : public testing::Test {
+ protected:
+  FileNameCase() {
+    fs::create_directory("Data");
+    ScratchFolder::Write("Data/Title.bmp", {1, 2, 3});
+  }
+
+  ScratchFolder folder_;
+};
+
+TEST_F(FileNameCase, OpeningFindsTheNameThatDiffersOnlyInCase) {
+  for (const char16_t* name : {u"Data\\Title.bmp", u"data\\title.bmp", u"DATA\\TITLE.BMP"}) {
+    HANDLE file = Open(name, GENERIC_READ, OPEN_EXISTING);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    EXPECT_EQ(3u, GetFileSize(file, nullptr));
+    CloseHandle(file);
+  }
+  EXPECT_EQ(INVALID_HANDLE_VALUE, Open(u"data\\Titles.bmp", GENERIC_READ, OPEN_EXISTING));
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, GetLastError());
+}
+
+TEST_F(FileNameCase, LoadImageFindsTheNameThatDiffersOnlyInCase) {
+  fs::copy_file(fs::path(MARROWICK_FUZZ_INPUTS) / "corpus" / "bitmap" / "24bit-4x4.bmp",
+                "Data/Road7.bmp");
+  HANDLE image = LoadImageW(nullptr, u"data\\ROAD7.bmp", IMAGE_BITMAP, 0, 0,
+                            LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+  EXPECT_NE(nullptr, image);
+  DeleteObject(image);
+}
+
+// Writing and replacing reach the existing file instead of making a second one beside it; a
+// name that matches nothing is created as the program wrote it.
+TEST_F(FileNameCase, WritingAndReplacingKeepOneFile) {
+  CloseHandle(Open(u"data\\TITLE.bmp", GENERIC_WRITE, CREATE_ALWAYS));
+  EXPECT_EQ(0u, fs::file_size("Data/Title.bmp"));
+  CloseHandle(Open(u"DATA\\Jump.wav", GENERIC_WRITE, CREATE_ALWAYS));
+  EXPECT_EQ((std::set<std::string>{"Jump.wav", "Title.bmp"}), Names("Data"));
+
+  ScratchFolder::Write("highscore.dat", {1});
+  ScratchFolder::Write("Highscore.dat.new", {2});
+  EXPECT_TRUE(MoveFileExW(u"Highscore.dat.new", u"Highscore.dat", MOVEFILE_REPLACE_EXISTING));
+  EXPECT_EQ((std::set<std::string>{"Data", "highscore.dat"}), Names("."));
+  EXPECT_EQ(Bytes{2}, ScratchFolder::Read("highscore.dat"));
+  EXPECT_TRUE(DeleteFileW(u"HIGHSCORE.DAT"));
+  EXPECT_EQ(std::set<std::string>{"Data"}, Names("."));
+}
+
+}  // namespace
