@@ -106,6 +106,13 @@ bool SdlSystem::CreateNativeWindow(HWND window, const RECT& clientArea) {
   return true;
 }
 
+// The native window is hidden and forgotten, not destroyed: SDL wakes a
+// waiting event loop by sending an X event to one of its shown windows from
+// whichever thread pushes an event (a post from the preloader, SDL's own audio
+// start), over a second connection to the X server. Destroyed, the window
+// could be gone by the time such a wake-up reaches the server, and X would end
+// the program for it (BadWindow). Hidden, it is never chosen for a wake-up
+// again, and SDL_Quit destroys it when the program ends.
 void SdlSystem::DestroyNativeWindow(HWND window) {
   SDL_Window* native = nullptr;
   {
@@ -115,7 +122,7 @@ void SdlSystem::DestroyNativeWindow(HWND window) {
     native = found->second;
     windows_.erase(found);
   }
-  SDL_DestroyWindow(native);
+  SDL_HideWindow(native);
 }
 
 void SdlSystem::SetNativeTitle(HWND window, LPCWSTR title) {
