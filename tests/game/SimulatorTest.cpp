@@ -59,6 +59,15 @@ CommandOutput RunSim(const std::vector<std::string>& arguments) {
   return {status, Lines(out.str()), errors.str()};
 }
 
+// FNV-1a, 64 bits: a short fingerprint of a long output.
+std::uint64_t Fingerprint(const std::vector<std::string>& lines) {
+  std::uint64_t hash = 14695981039346656037u;
+  for (const std::string& line : lines) {
+    for (char c : line + '\n') hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+  }
+  return hash;
+}
+
 }  // namespace
 
 TEST(SimulatorCommandLine, ReadsEveryOptionAndNamesTheArgumentItRejects) {
@@ -126,37 +135,18 @@ TEST(SimulatorCommand, ExitsWithTwoAndAMessageOnBadInput) {
   EXPECT_NE(std::string::npos, missing.errors.find(".none'"));
 }
 
-TEST(SimulatorCommand, PrintsTheMapAsHexDigitsOfTheCellLinks) {
-  const CommandOutput run = RunSim({"--seed", "42", "--map", "--ticks", "0"});
-  EXPECT_EQ(0, run.status);
-  ASSERT_EQ(66u, run.lines.size());
-  const CSimulation simulation(42, {});
-  for (int row = 0; row < 65; ++row) {
-    ASSERT_EQ(65u, run.lines[row].size());
-    for (int column = 0; column < 65; ++column) {
-      const CellExits exits = simulation.Game().GetRoadMap().GetCell(column, row);
-      const int flags = exits.west + 2 * exits.east + 4 * exits.north + 8 * exits.south;
-      ASSERT_EQ("0123456789abcdef"[flags], run.lines[row][column]) << column << ", " << row;
-    }
-  }
-  EXPECT_EQ("{\"result\":null,\"ticks\":0}", run.lines[65]);
-}
-
-TEST(SimulatorCommand, TracesEveryTickAndEndsWithTheResult) {
-  const CommandOutput run = RunSim({"--seed", "7", "--trace"});
-  ASSERT_EQ(0, run.status);
-  CSimulation simulation(7, {});
-  for (std::size_t i = 0; i + 1 < run.lines.size(); ++i) {
-    simulation.RunTick();
-    const auto& sounds = simulation.Host().PlayedSounds();
-    ASSERT_EQ(FormatTick(simulation.TicksRun(), simulation.Game(), sounds), run.lines[i]) << i;
-  }
-  ASSERT_TRUE(simulation.HasEnded());
-  const GameResult result = *simulation.Host().Result();
-  EXPECT_EQ("{\"result\":{\"saved\":" + std::to_string(result.saved) +
-                ",\"splatted\":" + std::to_string(result.splatted) +
-                ",\"ticks\":" + std::to_string(simulation.TicksRun()) + "}}",
-            run.lines.back());
+// The order and number of random draws decide every game. These runs were
+// recorded when every draw of the map, the cars and the frogs was checked
+// against the rules one by one; a change here means that a seed no longer
+// plays the game it used to.
+TEST(SimulatorCommand, SeedsStillPlayTheGamesTheyAlwaysHave) {
+  EXPECT_EQ(2337211875763455755u,
+            Fingerprint(RunSim({"--seed", "42", "--map", "--ticks", "0"}).lines));
+  EXPECT_EQ(6843081740368378245u,
+            Fingerprint(RunSim({"--seed", "7", "--trace", "--ticks", "1"}).lines));
+  EXPECT_EQ(
+      (std::vector<std::string>{"{\"result\":{\"saved\":72,\"splatted\":28,\"ticks\":1926}}"}),
+      RunSim({"--seed", "7"}).lines);
 }
 
 TEST(SimulatorTrace, PrintsFixedFieldsAndDoublesThatReadBackExactly) {
