@@ -10,14 +10,9 @@ using Sounds = std::vector<std::string>;
 TEST(GameWaves, TwentyFrogsComeInTicks1_42_83_124And165) {
   CGameScenario scenario;
   int ticksRun = 0;
-  for (const auto& [tick, frogs] : {std::pair{1, 20},
-                                    {41, 20},
-                                    {42, 40},
-                                    {82, 40},
-                                    {83, 60},
-                                    {124, 80},
-                                    {165, 100},
-                                    {400, 100}}) {
+  const int frogsAfterTick[][2] = {{1, 20},  {41, 20},  {42, 40},   {82, 40},
+                                   {83, 60}, {124, 80}, {165, 100}, {400, 100}};
+  for (const auto& [tick, frogs] : frogsAfterTick) {
     scenario.Ticks(tick - ticksRun);
     ticksRun = tick;
     EXPECT_EQ(frogs, scenario.Game().Frogs().Count()) << "after tick " << tick;
