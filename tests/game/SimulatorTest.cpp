@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "CommandLine.h"
 #include "InputScript.h"
+#include "ScratchFolder.h"
 #include "Simulation.h"
 #include "TraceFormat.h"
 #include "UsageError.h"
@@ -34,17 +34,6 @@ std::vector<std::string> Lines(const std::string& text) {
   for (std::string line; std::getline(stream, line);) lines.push_back(line);
   return lines;
 }
-
-// Writes a script into a temporary file that is removed with the object.
-class CScriptFile {
- public:
-  explicit CScriptFile(const std::string& text) { std::ofstream(path_) << text; }
-  ~CScriptFile() { std::remove(path_.c_str()); }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_ = testing::TempDir() + "marrowick-sim-script.txt";
-};
 
 struct CommandOutput {
   int status;
@@ -125,13 +114,14 @@ TEST(SimulatorCommand, ExitsWithTwoAndAMessageOnBadInput) {
   EXPECT_EQ(2, badArgument.status);
   EXPECT_NE(std::string::npos, badArgument.errors.find("'one'"));
   EXPECT_TRUE(badArgument.lines.empty());
-  const CScriptFile script("1 click\n2 jump\n");
-  const CommandOutput badScript = RunSim({"--seed", "1", "--input", script.Path()});
+  ScratchFolder folder;
+  std::ofstream("play.txt") << "1 click\n2 jump\n";
+  const CommandOutput badScript = RunSim({"--seed", "1", "--input", "play.txt"});
   EXPECT_EQ(2, badScript.status);
-  EXPECT_NE(std::string::npos, badScript.errors.find(script.Path() + ":2: unknown event 'jump'"));
-  const CommandOutput missing = RunSim({"--seed", "1", "--input", script.Path() + ".none"});
+  EXPECT_NE(std::string::npos, badScript.errors.find("play.txt:2: unknown event 'jump'"));
+  const CommandOutput missing = RunSim({"--seed", "1", "--input", "play.none"});
   EXPECT_EQ(2, missing.status);
-  EXPECT_NE(std::string::npos, missing.errors.find(".none'"));
+  EXPECT_NE(std::string::npos, missing.errors.find("'play.none'"));
 }
 
 // The order and number of random draws decide every game. These runs were
