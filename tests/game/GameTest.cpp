@@ -112,9 +112,9 @@ TEST(GameCamera, ScrollsFasterTheCloserTheMouseIsToAnEdge) {
     int x, y;
     double dx, dy;
   };
-  const Case cases[] = {{0, 384, -5, 0},   {49, 384, -1, 0}, {980, 384, 0, 0},
-                        {1023, 767, 5, 5}, {512, 0, 0, -5},  {512, 39, 0, -1},
-                        {512, 734, 0, 0},  {512, 735, 0, 1}, {-40, 2000, -5, 5}};
+  const Case cases[] = {{0, 384, -5, 0},   {49, 384, -1, 0},  {982, 384, 0, 0}, {983, 384, 1, 0},
+                        {512, 0, 0, -5},   {512, 39, 0, -1},  {512, 734, 0, 0}, {512, 735, 0, 1},
+                        {1023, 767, 5, 5}, {-40, 2000, -5, 5}};
   for (const Case& c : cases) {
     const double x = game.CameraX(), y = game.CameraY();
     scenario.SetMouse(c.x, c.y);
