@@ -61,6 +61,7 @@ TEST(String, ConcatenationSharesWithEmptyOperandsAndEqualityComparesUnits) {
   EXPECT_TRUE(TString() == TString(0, u"x"));
   EXPECT_FALSE(ab == TString(u"ab1"));
   EXPECT_FALSE(TString(u"ab1") == ab);
+  EXPECT_FALSE(TString(u"Road1") == TString(u"Road2"));
   EXPECT_TRUE(ab != TString(u"AB10"));
   EXPECT_EQ(u"-2147483648 (0x80000000)", Text(TString::FromInt(-2147483647 - 1) +
                                               TString::Format(u" (0x%08x)", -2147483647 - 1)));
