@@ -71,11 +71,12 @@ TEST(PlayerInput, OnlyStraightCellsTakeABlockAndASecondClickRemovesIt) {
     ASSERT_TRUE(scenario.ClickAt(column, row));
     EXPECT_FALSE(game.CursorValid());
   }
+  for (const auto& [column, row] : {std::pair{27, 26}, {30, 27}, {30, 25}}) {
+    ASSERT_TRUE(scenario.ClickAt(column, row));
+  }
+  EXPECT_EQ((BlockList{{27, 26, 1}, {30, 27, 0}, {30, 25, 0}}), Blocks(game));
   ASSERT_TRUE(scenario.ClickAt(27, 26));
-  ASSERT_TRUE(scenario.ClickAt(30, 25));
-  EXPECT_EQ((BlockList{{27, 26, 1}, {30, 25, 0}}), Blocks(game));
-  ASSERT_TRUE(scenario.ClickAt(27, 26));
-  EXPECT_EQ((BlockList{{30, 25, 0}}), Blocks(game));
+  EXPECT_EQ((BlockList{{30, 27, 0}, {30, 25, 0}}), Blocks(game));
 }
 
 TEST(PlayerInput, TheSixthBlockReplacesTheOldest) {
