@@ -32,9 +32,12 @@ TEST(RoadMap, SetLinksMirrorsEachFlagAndRejectsBadArgumentsChangingNothing) {
   EXPECT_THROWS_MESSAGE(CRoadMap(64, 65), u"Invalid roadmap size");
   CRoadMap map(5, 5);
   map.SetLinks(0, 0, 1, -1, -1, -1);  // no neighbour to the west
+  map.SetLinks(3, 4, -1, 1, -1, 1);   // nor to the south, but one to the east
   map.SetLinks(2, 2, 1, 1, 1, 1);
   ExpectFlags(map, {{0, 0, west},
                     {1, 0, 0},
+                    {3, 4, east | south},
+                    {4, 4, west},
                     {2, 2, west | east | north | south},
                     {1, 2, east},
                     {3, 2, west},
