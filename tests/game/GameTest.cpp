@@ -80,8 +80,9 @@ TEST(GameFrogs, CarsStandingOnTheCentreSplatAWholeWaveWithOneSoundAndEndTheGame)
 }
 
 // A frog is a 2 x 2 square, a car a 5 x 5 one. Five frogs hop towards each
-// side of a car that stands a cell away from the centre, so that each side is
-// met in the jump tick that first brings a frog within 3.5 of the car's centre.
+// side of a car that stands a cell away from the centre (on open ground, with
+// no way to go), so that each side is met in the jump tick that first brings
+// a frog within 3.5 of the car's centre.
 TEST(GameFrogs, FrogsAreSplattedWhenTheirSquareFirstOverlapsAnySideOfACar) {
   CGameScenario scenario({}, {{33, 32, West}, {32, 33, West}, {31, 32, West}, {32, 31, West}});
   scenario.Stuff().Plan({0});
