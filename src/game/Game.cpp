@@ -1,6 +1,7 @@
 #include "game/Game.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "tlib/Exception.h"
 #include "tlib/String.h"
@@ -65,7 +66,9 @@ int CursorIndexOf(double coordinate, int cellCount) {
 
 }  // namespace
 
-CGame::CGame(IGameHost* application)
+CGame::CGame(IGameHost* application) : CGame(application, GenerateTown(*application)) {}
+
+CGame::CGame(IGameHost* application, Town town)
     : application(application),
       mouseX(clientWidth / 2),
       mouseY(clientHeight / 2),
@@ -80,7 +83,9 @@ CGame::CGame(IGameHost* application)
       jumpSound(nullptr),
       jumpSoundMeter(0),
       jumpSoundPeriod(jumpSoundThreshold),
+      roadMap(std::move(town.roadMap)),
       roadTextures{},
+      cars(town.cars),
       carTextures{},
       splatSound(nullptr),
       cursorValid(false),
@@ -93,8 +98,21 @@ CGame::CGame(IGameHost* application)
       frogSavedSprite(nullptr),
       frogSplattedSprite(nullptr) {
   SetUpProjection();
-  SetUpWorld();
   LoadResources();
+}
+
+Town CGame::GenerateTown(tlib::IStuff& stuff) {
+  Town town{std::make_unique<CRoadMap>(mapSize, mapSize), {}};
+  town.roadMap->Generate(stuff);
+  for (const CarKind& carKind : carKinds) {
+    for (int i = 0; i < carKind.count; ++i) {
+      const RoadCell cell = town.roadMap->FindRandomRoadCell(stuff);
+      const Direction direction = ChooseExit(stuff, cell.exits);
+      town.cars.Append(CCar(CRoadMap::CentreOf(cell.column), CRoadMap::CentreOf(cell.row),
+                            HeadingOf(direction), carKind.kind, carKind.ticksPerCell));
+    }
+  }
+  return town;
 }
 
 // A perspective projection with near plane 2 and far plane 1024 onto the
@@ -108,23 +126,6 @@ void CGame::SetUpProjection() {
   projection[0][0] = 2;
   projection[1][1] = -8.0 / 3.0;
   projection[3][2] = -q;
-}
-
-void CGame::SetUpWorld() {
-  roadMap = std::make_unique<CRoadMap>(mapSize, mapSize);
-  roadMap->Generate(*application);
-  PlaceCars();
-}
-
-void CGame::PlaceCars() {
-  for (const CarKind& carKind : carKinds) {
-    for (int i = 0; i < carKind.count; ++i) {
-      const RoadCell cell = roadMap->FindRandomRoadCell(*application);
-      const Direction direction = ChooseExit(cell.exits);
-      cars.Append(CCar(CRoadMap::CentreOf(cell.column), CRoadMap::CentreOf(cell.row),
-                       HeadingOf(direction), carKind.kind, carKind.ticksPerCell));
-    }
-  }
 }
 
 void CGame::LoadResources() {
@@ -266,7 +267,7 @@ void CGame::SteerCar(CCar& car) {
   const int openCount = exits.OpenCount();
   if (openCount == 0) return;
   if (openCount >= 2) exits.*ExitFlag(Opposite(DirectionOf(car.Heading()))) = 0;
-  const Direction direction = ChooseExit(exits);
+  const Direction direction = ChooseExit(*application, exits);
   car.SetHeading(HeadingOf(direction));
   const int targetColumn = column + (direction == East) - (direction == West);
   const int targetRow = row + (direction == South) - (direction == North);
@@ -287,8 +288,8 @@ CellExits CGame::OpenExits(int column, int row) const {
   return exits;
 }
 
-Direction CGame::ChooseExit(const CellExits& exits) {
-  int remaining = application->RandomInt(0, exits.OpenCount() - 1);
+Direction CGame::ChooseExit(tlib::IStuff& stuff, const CellExits& exits) {
+  int remaining = stuff.RandomInt(0, exits.OpenCount() - 1);
   for (Direction direction : directions) {
     if (exits.*ExitFlag(direction) != 0 && remaining-- == 0) return direction;
   }

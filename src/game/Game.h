@@ -16,6 +16,12 @@
 
 class CRenderDevice;
 
+// The streets of a game and its cars as they stand before the first tick.
+struct Town {
+  std::unique_ptr<CRoadMap> roadMap;
+  tlib::TArray<CCar> cars;
+};
+
 class CGame {
  public:
   static constexpr int mapSize = 65;
@@ -25,9 +31,12 @@ class CGame {
   static constexpr int roadTextureCount = 11;
   static constexpr int carKindCount = 3;
 
-  // Generates the map, places the cars, then fetches the resources. Every
-  // random draw of the construction comes before the first resource.
+  // Generates the town, then fetches the resources. Every random draw of the
+  // construction comes before the first resource.
   explicit CGame(IGameHost* application);
+  // A game in a town laid out beforehand, street by street and car by car;
+  // nothing is drawn while it is built.
+  CGame(IGameHost* application, Town town);
   CGame(const CGame&) = delete;
   CGame& operator=(const CGame&) = delete;
 
@@ -46,7 +55,7 @@ class CGame {
 
   // One open exit of `exits` at random, counted east, south, west, north.
   // Always draws one number, even when only one exit is open.
-  Direction ChooseExit(const CellExits& exits);
+  static Direction ChooseExit(tlib::IStuff& stuff, const CellExits& exits);
 
   const Matrix4& Projection() const { return projection; }
   int MouseX() const { return mouseX; }
@@ -68,9 +77,9 @@ class CGame {
   int SplattedCount() const { return splattedCount; }
 
  private:
+  // A new map, then the cars on random road cells, kind by kind.
+  static Town GenerateTown(tlib::IStuff& stuff);
   void SetUpProjection();
-  void SetUpWorld();
-  void PlaceCars();
   void LoadResources();
 
   void ScrollCamera();

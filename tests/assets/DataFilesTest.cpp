@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "ScratchFolder.h"
 #include "assets/Catalogue.h"
 #include "platform/HeadlessSound.h"
 #include "render/Bitmap.h"
@@ -17,11 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadBytes(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 // Every file the game asks for: the preloader's list, the digits and the
 // title screen's sprites, the textures and sprites a game fetches, and the sounds.
@@ -42,30 +36,24 @@ std::set<std::string> FileNames(const fs::path& directory) {
   return names;
 }
 
-// Writes the data into a directory of its own for each test, removed after it.
+// Writes the data into a scratch folder of its own for each test.
 class DataFiles : public testing::Test {
  protected:
-  void SetUp() override {
-    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-    directory_ = fs::temp_directory_path() / (std::string("marrowick-assets-") + test->name());
-    fs::remove_all(directory_);
-    assets::WriteData(directory_);
-  }
-  void TearDown() override { fs::remove_all(directory_); }
+  void SetUp() override { assets::WriteData(directory_); }
 
-  fs::path directory_;
+  ScratchFolder folder_;
+  fs::path directory_ = folder_.Path() / "Data";
 };
 
 TEST_F(DataFiles, EveryRequestedNameIsWrittenAndTwoRunsWriteIdenticalBytes) {
   EXPECT_EQ(RequestedFiles(), FileNames(directory_));
-  const fs::path again = directory_.string() + "-again";
-  fs::remove_all(again);
+  const fs::path again = folder_.Path() / "again";
   assets::WriteData(again);
   ASSERT_EQ(FileNames(directory_), FileNames(again));
   for (const std::string& name : FileNames(directory_)) {
-    EXPECT_TRUE(ReadBytes(directory_ / name) == ReadBytes(again / name)) << name;
+    EXPECT_TRUE(ScratchFolder::Read(directory_ / name) == ScratchFolder::Read(again / name))
+        << name;
   }
-  fs::remove_all(again);
 }
 
 // A file's path as the game names it: a Windows path.
@@ -86,7 +74,7 @@ TEST_F(DataFiles, PicturesAreUncompressed24BitFilesThatLoadThroughCBitmapAsDrawn
   for (const assets::Picture& picture : assets::DrawPictures()) {
     SCOPED_TRACE(picture.name);
     const fs::path path = directory_ / (picture.name + ".bmp");
-    const Bytes file = ReadBytes(path);
+    const Bytes file = ScratchFolder::Read(path);
     ASSERT_GE(file.size(), 54u);
     EXPECT_EQ((Bytes{24, 0, 0, 0, 0, 0}), Bytes(&file[28], &file[34]));  // depth, BI_RGB
     const auto bitmap = CBitmap::Load(GamePath(path));
@@ -113,7 +101,7 @@ TEST_F(DataFiles, SoundsPlayThroughPlaySoundWShortAudibleAndWithoutClicks) {
     SCOPED_TRACE(sound.name);
     platform_test::ClearSoundRecord();
     // As the game plays a sound: the whole file, from memory.
-    const Bytes file = ReadBytes(directory_ / (std::string(sound.name) + ".wav"));
+    const Bytes file = ScratchFolder::Read(directory_ / (std::string(sound.name) + ".wav"));
     ASSERT_TRUE(sound_test::PlayFromMemory(sound_test::ExactBuffer(file)));
     const auto playing = platform_test::PlayingSound();
     ASSERT_NE(nullptr, playing);

@@ -1,91 +1,69 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "GameScenario.h"
-#include "game/Game.h"
 #include "tlib/ThrowsMessage.h"
 
 namespace {
 
-// Car 0 (kind 0, 20 ticks a cell) starts on (28, 26) heading east.
-constexpr PlannedCar eastboundCar{0, 28, 26, 0};
+using Cells = std::vector<std::pair<int, int>>;
 
-void ExpectStandingOn(const CCar& car, int column, int row) {
-  EXPECT_FALSE(car.IsMoving());
-  EXPECT_EQ(Centre(column), car.X());
-  EXPECT_EQ(Centre(row), car.Y());
-}
-
-void ExpectHeadingFor(const CCar& car, double heading, int column, int row) {
-  EXPECT_TRUE(car.IsMoving());
-  EXPECT_EQ(heading, car.Heading());
-  EXPECT_EQ(Centre(column), car.ToX());
-  EXPECT_EQ(Centre(row), car.ToY());
+// The cells the first car sets out for during the next `ticks` ticks, in order.
+Cells Route(CGameScenario& scenario, int ticks) {
+  Cells route;
+  for (int tick = 0; tick < ticks; ++tick) {
+    scenario.Ticks();
+    const CCar& car = scenario.Game().Cars().At(0);
+    if (car.IsMoving() && car.Step() == 1) {
+      route.emplace_back(CRoadMap::IndexOf(car.ToX()), CRoadMap::IndexOf(car.ToY()));
+    }
+  }
+  return route;
 }
 
 }  // namespace
 
-TEST(CarSteering, ExitChoiceCountsOpenExitsEastSouthWestNorth) {
-  CGameScenario scenario({}, {});
-  CGame& game = scenario.Game();
-  CScriptedStuff& stuff = scenario.Stuff();
-  const std::size_t before = stuff.Draws().size();
+TEST(CarSteering, ExitChoiceCountsOpenExitsEastSouthWestNorthAndAlwaysDraws) {
+  CScriptedStuff stuff;
   const CellExits westNorthSouth{1, 0, 1, 1};
-  stuff.Plan({0, 1, 2});
-  EXPECT_EQ(South, game.ChooseExit(westNorthSouth));
-  EXPECT_EQ(West, game.ChooseExit(westNorthSouth));
-  EXPECT_EQ(North, game.ChooseExit(westNorthSouth));
-  EXPECT_EQ(East, game.ChooseExit(CellExits{0, 1, 0, 0}));  // one draw even for one exit
-  EXPECT_THROWS_MESSAGE(game.ChooseExit(CellExits{}), u"Invalid random arguments");
-  const std::vector<std::pair<int, int>> ranges = {{0, 2}, {0, 2}, {0, 2}, {0, 0}};
-  EXPECT_EQ(ranges, stuff.Ranges(before));
+  stuff.Plan({0, 1, CScriptedStuff::highest, CScriptedStuff::highest});
+  EXPECT_EQ(South, CGame::ChooseExit(stuff, westNorthSouth));
+  EXPECT_EQ(West, CGame::ChooseExit(stuff, westNorthSouth));
+  EXPECT_EQ(North, CGame::ChooseExit(stuff, westNorthSouth));
+  EXPECT_EQ(East, CGame::ChooseExit(stuff, CellExits{0, 1, 0, 0}));
+  EXPECT_EQ(0, stuff.PlannedLeft());
+  EXPECT_THROWS_MESSAGE(CGame::ChooseExit(stuff, CellExits{}), u"Invalid random arguments");
 }
 
-TEST(CarSteering, StraightRoadCarsDriveOnAndTurnBackOnlyAtADeadEnd) {
-  // Westbound, so that keeping the way back open would make the lowest draw
-  // (the east exit) turn the car around.
-  CGameScenario scenario({rowRoad}, {{0, 28, 26, 1}});
-  const CCar& car = scenario.Game().Cars().At(0);
-  scenario.Tick();  // leaves (28, 26)
-  for (int column = 27; column > 24; --column) {
-    scenario.Ticks(19);
-    ExpectStandingOn(car, column, 26);
-    scenario.Tick();
-    ExpectHeadingFor(car, pi, column - 1, 26);
+// Westbound, so that keeping the way back open would make the lowest draw
+// (the east exit) turn the car around.
+TEST(CarSteering, CarsDriveStraightOnAndTurnBackOnlyAtADeadEnd) {
+  CGameScenario scenario(crossroads, {{27, 26, West, 2}});
+  EXPECT_EQ((Cells{{26, 26}, {25, 26}, {24, 26}, {25, 26}}), Route(scenario, 7));
+}
+
+TEST(CarSteering, AtAJunctionTheDrawPicksAmongTheWaysOtherThanBack) {
+  for (const auto& [draw, turn] : {std::pair{0.0, Cells{{31, 26}}},
+                                   {1.0, Cells{{30, 27}}},
+                                   {CScriptedStuff::highest, Cells{{30, 25}}}}) {
+    CGameScenario scenario(crossroads, {{28, 26, East, 2}});
+    EXPECT_EQ((Cells{{29, 26}, {30, 26}}), Route(scenario, 4));
+    scenario.Stuff().Plan({draw});
+    EXPECT_EQ(turn, Route(scenario, 1)) << draw;
   }
-  scenario.Ticks(20);  // column 24 is a dead end: the only way is back
-  ExpectHeadingFor(car, 0.0, 25, 26);
 }
 
-TEST(CarSteering, JunctionDrawsAmongTheWaysOtherThanBack) {
-  CGameScenario scenario({rowRoad, crossingRoad}, {eastboundCar});
-  const CCar& car = scenario.Game().Cars().At(0);
-  scenario.Ticks(40);
-  ExpectStandingOn(car, 30, 26);
-  CScriptedStuff& stuff = scenario.Stuff();
-  const std::size_t before = stuff.Draws().size();
-  stuff.Plan({1});  // east, south, north: the second is south
-  scenario.Tick();
-  EXPECT_EQ(2, stuff.Draws()[before].max);
-  ExpectHeadingFor(car, pi / 2, 30, 27);
-}
-
-TEST(CarSteering, BlockOnTheCarsOwnCellDoesNotHoldItBack) {
-  CGameScenario scenario({rowRoad}, {eastboundCar});
-  ASSERT_TRUE(scenario.ClickAt(29, 26));
-  scenario.Ticks(20);
-  ExpectHeadingFor(scenario.Game().Cars().At(0), 0.0, 30, 26);
-}
-
-// With the way ahead blocked the car may only turn back; with that blocked too it waits.
+// A block may go on the cell a car is entering: it drives in, and then waits
+// while both ways out are blocked.
 TEST(CarSteering, CarWaitsWhileEveryWayIsBlockedAndGoesWhenOneOpens) {
-  CGameScenario scenario({rowRoad}, {eastboundCar});
-  ASSERT_TRUE(scenario.ClickAt(30, 26));
+  CGameScenario scenario(crossroads, {{26, 26, East}});
+  ASSERT_TRUE(scenario.ClickAt(27, 26));
   ASSERT_TRUE(scenario.ClickAt(28, 26));
-  const CCar& car = scenario.Game().Cars().At(0);
-  scenario.Ticks(18 + 50);
-  ExpectStandingOn(car, 29, 26);
-  scenario.Game().ToggleRoadBlock();  // the cursor is still on (28, 26)
-  ASSERT_EQ(1, scenario.Game().RoadBlocks().Count());
-  scenario.Tick();
-  ExpectHeadingFor(car, pi, 28, 26);
+  ASSERT_TRUE(scenario.ClickAt(26, 26));
+  EXPECT_EQ(Cells{}, Route(scenario, 100));
+  EXPECT_EQ(CRoadMap::CentreOf(27), scenario.Game().Cars().At(0).X());
+  scenario.Game().ToggleRoadBlock();  // the cursor is still on (26, 26)
+  EXPECT_EQ((Cells{{26, 26}}), Route(scenario, 1));
 }

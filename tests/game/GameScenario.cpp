@@ -1,78 +1,43 @@
 #include "GameScenario.h"
 
 #include <cmath>
-#include <optional>
-#include <stdexcept>
 
 namespace {
 
-struct RoadSlot {
-  int minLength;
-  int maxLength;
-};
+// At rest a cell is about 40.75 pixels wide and high on the screen, and the
+// centre cell (32, 32) lies under the middle of the window.
+constexpr double pixelsPerCell = 40.75;
 
-// The length ranges of the 56 random roads, in the order they are laid.
-std::vector<RoadSlot> RoadSlots() {
-  std::vector<RoadSlot> slots;
-  slots.insert(slots.end(), 12, RoadSlot{24, 32});
-  slots.insert(slots.end(), 20, RoadSlot{8, 12});
-  slots.insert(slots.end(), 24, RoadSlot{1, 5});
-  return slots;
+int PixelOver(int index, int centrePixel) {
+  return centrePixel + static_cast<int>(std::lround((index - 32) * pixelsPerCell));
 }
 
-// A three-cell road at row 4, columns 4 to 6, touching no other road.
-constexpr PlannedRoad parkingRoad{true, 2, 1, 2};
-constexpr PlannedCar parkedCar{-1, 5, CGameScenario::parkingRow, 0};
-
-// The client pixel over a world coordinate along one axis, at zoom 200 with
-// the camera on the centre of the map.
-int PixelFor(double world, int centrePixel, int pixelSpan, double visibleSpan) {
-  return centrePixel + static_cast<int>(std::lround(world / visibleSpan * pixelSpan));
-}
-
-// Plans the draws of the 56 random roads of a map: each of `roads` takes the
-// first road whose length range admits it, every other road is a vertical one
-// over column 0, which changes nothing.
-void PlanRoads(CScriptedStuff& stuff, const std::vector<PlannedRoad>& roads) {
-  const std::vector<RoadSlot> slots = RoadSlots();
-  std::vector<std::optional<PlannedRoad>> laid(slots.size());
-  for (const PlannedRoad& road : roads) {
-    std::size_t slot = 0;
-    while (slot < slots.size() && (laid[slot] || road.length < slots[slot].minLength ||
-                                   road.length > slots[slot].maxLength)) {
-      ++slot;
+std::unique_ptr<CRoadMap> MapOf(const Streets& streets) {
+  auto map = std::make_unique<CRoadMap>(CGame::mapSize, CGame::mapSize);
+  auto isRoad = [&](std::size_t x, std::size_t y) {
+    return y < streets.rows.size() && x < streets.rows[y].size() && streets.rows[y][x] == '#';
+  };
+  for (std::size_t y = 0; y < streets.rows.size(); ++y) {
+    for (std::size_t x = 0; x < streets.rows[y].size(); ++x) {
+      if (!isRoad(x, y)) continue;
+      // Linking east and south links the neighbours' west and north too.
+      map->SetLinks(streets.column + int(x), streets.row + int(y), CRoadMap::keep,
+                    isRoad(x + 1, y) ? CRoadMap::set : CRoadMap::keep, CRoadMap::keep,
+                    isRoad(x, y + 1) ? CRoadMap::set : CRoadMap::keep);
     }
-    if (slot == slots.size()) throw std::invalid_argument("no random road can take this road");
-    laid[slot] = road;
   }
-  for (std::size_t slot = 0; slot < slots.size(); ++slot) {
-    const PlannedRoad road = laid[slot].value_or(PlannedRoad{false, 0, slots[slot].minLength, 0});
-    stuff.Plan({road.horizontal ? 1.0 : 0.0, double(road.line), double(road.length)});
-    if (road.length != 32) stuff.Plan({double(road.start)});
-  }
+  return map;
 }
 
-// Plans the draws that make FindRandomRoadCell and ChooseExit pick this car.
-void PlanCar(CScriptedStuff& stuff, const PlannedCar& car) {
-  stuff.Plan({double(car.column), double(car.column % 2 == 1 ? car.row / 2 : car.row),
-              double(car.exitIndex)});
-}
 }  // namespace
 
-CGameScenario::CGameScenario(const std::vector<PlannedRoad>& roads,
-                             const std::vector<PlannedCar>& cars) {
-  std::vector<PlannedRoad> allRoads = roads;
-  allRoads.push_back(parkingRoad);
-  PlanRoads(stuff_, allRoads);
-  for (int index = 0; index < 16; ++index) {
-    PlannedCar car = parkedCar;
-    for (const PlannedCar& planned : cars) {
-      if (planned.index == index) car = planned;
-    }
-    PlanCar(stuff_, car);
+CGameScenario::CGameScenario(const Streets& streets, const std::vector<ParkedCar>& cars) {
+  Town town{MapOf(streets), {}};
+  for (const ParkedCar& car : cars) {
+    town.cars.Append(CCar(CRoadMap::CentreOf(car.column), CRoadMap::CentreOf(car.row),
+                          HeadingOf(car.heading), 0, car.ticksPerCell));
   }
-  game_ = std::make_unique<CGame>(&host_);
-  if (stuff_.PlannedLeft() != 0) throw std::logic_error("the construction left planned draws");
+  game_ = std::make_unique<CGame>(&host_, std::move(town));
 }
 
 void CGameScenario::Ticks(int count) {
@@ -84,10 +49,8 @@ void CGameScenario::Ticks(int count) {
 }
 
 testing::AssertionResult CGameScenario::AimAt(int column, int row) {
-  const double visibleWidth = ((200.0 - 2) / 1022 * 510.5 + 1.5) * 2;
-  SetMouse(PixelFor(Centre(column), 512, 1023, visibleWidth),
-           PixelFor(Centre(row), 384, 767, visibleWidth * 0.75));
-  Tick();
+  SetMouse(PixelOver(column, 512), PixelOver(row, 384));
+  Ticks();
   if (game_->CursorColumn() == column && game_->CursorRow() == row) {
     return testing::AssertionSuccess();
   }

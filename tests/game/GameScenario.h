@@ -1,52 +1,46 @@
-// Games built on a road map and a car placement that a test chooses, by
-// planning the random draws of the construction. The map is the border ring,
-// a short parking road out of the way, and the test's roads; every car the
-// test does not place shuttles on the parking road, far from the frogs and
-// out of the view. Unplanned draws during play give the lowest value, so
-// frogs hop along +x, rest 10 ticks and jump 20.
+// Games in a town a test lays out itself: road cells drawn as rows of text and
+// cars standing where the test puts them, with no map generated. Draws during
+// play come from a CScriptedStuff: planned values first, then the lowest value
+// of each range, so frogs hop along +x, rest 10 ticks and jump 20.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ScriptedStuff.h"
 #include "SimulationHost.h"
 #include "game/Game.h"
 
-// A road as LayRandomRoad lays it, in half-steps.
-struct PlannedRoad {
-  bool horizontal;
-  int line, length, start;
+// Road cells as rows of text, the first character on cell (column, row): '#'
+// is road, linked to every '#' beside it; anything else is open ground.
+struct Streets {
+  int column = 0;
+  int row = 0;
+  std::vector<std::string> rows;
 };
 
-// The car with this index in the game's array, placed on (column, row) and
-// heading for the exitIndex-th open exit (east, south, west, north).
-struct PlannedCar {
-  int index, column, row, exitIndex;
+// A car standing on a cell centre, crossing a cell in ticksPerCell ticks.
+struct ParkedCar {
+  int column;
+  int row;
+  Direction heading;
+  int ticksPerCell = 20;
 };
-
-// Road pieces in view of the resting camera, away from the frogs' path along
-// row 32 (centreRoad crosses it on purpose).
-inline constexpr PlannedRoad rowRoad{true, 13, 5, 12};        // row 26, columns 24..34
-inline constexpr PlannedRoad crossingRoad{false, 15, 2, 12};  // column 30, rows 24..28
-inline constexpr PlannedRoad centreRoad{false, 16, 4, 14};    // column 32, rows 28..36
 
 class CGameScenario {
  public:
-  static constexpr int parkingRow = 4;
-
-  CGameScenario(const std::vector<PlannedRoad>& roads, const std::vector<PlannedCar>& cars);
+  explicit CGameScenario(const Streets& streets = {}, const std::vector<ParkedCar>& cars = {});
 
   CGame& Game() { return *game_; }
   CScriptedStuff& Stuff() { return stuff_; }
   const CSimulationHost& Host() const { return host_; }
 
-  // One timer tick: the mouse position, then the update. The sounds of the
-  // tick are left in Host().PlayedSounds().
-  void Tick() { Ticks(1); }
-  void Ticks(int count);
+  // Timer ticks as the application runs them: the mouse position, then the
+  // update. The sounds of the last tick are left in Host().PlayedSounds().
+  void Ticks(int count = 1);
   void SetMouse(int x, int y) {
     mouseX_ = x;
     mouseY_ = y;
@@ -65,7 +59,9 @@ class CGameScenario {
   int mouseY_ = 384;
 };
 
-inline constexpr double pi = 3.141592653589793;
+// Row 26 from column 24 to 35, where it bends north, crossed by column 30
+// from row 24 to 28: all in view of the resting camera, off the frogs' way.
+inline const Streets crossroads{
+    24, 24, {"      #    #", "      #    #", "############", "      #", "      #"}};
 
-// World coordinate of the centre of a cell index.
-inline double Centre(int index) { return index * 8 - 256; }
+inline constexpr double pi = 3.141592653589793;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 #include "GameScenario.h"
-#include "game/Game.h"
 
 namespace {
 
@@ -22,65 +22,65 @@ BlockList Blocks(const CGame& game) {
 }  // namespace
 
 TEST(PlayerInput, CursorMapsTheClampedMouseOntoCells) {
-  CGameScenario scenario({}, {});
+  CGameScenario scenario;
   CGame& game = scenario.Game();
   game.SetMousePosition(-5, 900);
   EXPECT_EQ(0, game.MouseX());
   EXPECT_EQ(767, game.MouseY());
-  scenario.Tick();
+  scenario.Ticks();
   EXPECT_EQ(32, game.CursorColumn());
   EXPECT_EQ(32, game.CursorRow());
-  EXPECT_FALSE(game.CursorValid());  // no road in the middle
 
   // The corners scroll the view by 5 before the cursor is found, so the tick
   // before moves the camera the other way to have it at the centre then.
   scenario.SetMouse(1023, 767);
-  scenario.Tick();
+  scenario.Ticks();
   scenario.SetMouse(0, 0);
-  scenario.Tick();
+  scenario.Ticks();
   ASSERT_EQ(0.0, game.CameraX());
   EXPECT_EQ(19, game.CursorColumn());
   EXPECT_EQ(23, game.CursorRow());
-  scenario.Tick();
+  scenario.Ticks();
   scenario.SetMouse(1024, 800);  // clamped to (1023, 767)
-  scenario.Tick();
+  scenario.Ticks();
   ASSERT_EQ(0.0, game.CameraY());
   EXPECT_EQ(45, game.CursorColumn());
   EXPECT_EQ(41, game.CursorRow());
 }
 
 TEST(PlayerInput, CursorJustBeyondTheLeftEdgeStillFindsColumnZero) {
-  CGameScenario scenario({}, {});
+  CGameScenario scenario({0, 31, {"#", "#", "#"}});
   CGame& game = scenario.Game();
   scenario.SetMouse(0, 384);
   scenario.Ticks(33);  // the cursor is at world x -265.5
   EXPECT_EQ(0, game.CursorColumn());
   EXPECT_EQ(32, game.CursorRow());
-  EXPECT_TRUE(game.CursorValid());  // the ring's west side runs north-south
+  EXPECT_TRUE(game.CursorValid());
   EXPECT_EQ(0, game.CursorOrientation());
-  scenario.Tick();  // world x -270.5: off the map
+  scenario.Ticks();  // world x -270.5: off the map
   EXPECT_FALSE(game.CursorValid());
   game.ToggleRoadBlock();
   EXPECT_EQ(0, game.RoadBlocks().Count());
 }
 
 TEST(PlayerInput, OnlyStraightCellsTakeABlockAndASecondClickRemovesIt) {
-  CGameScenario scenario({rowRoad, crossingRoad}, {});
+  CGameScenario scenario(crossroads);
   const CGame& game = scenario.Game();
-  for (const auto& [column, row] : {std::pair{30, 26}, {24, 26}, {32, 30}}) {
-    ASSERT_TRUE(scenario.ClickAt(column, row));  // a junction, a dead end, open ground
+  // A junction, a dead end, a bend, open ground.
+  for (const auto& [column, row] : {std::pair{30, 26}, {24, 26}, {35, 26}, {32, 30}}) {
+    ASSERT_TRUE(scenario.ClickAt(column, row));
     EXPECT_FALSE(game.CursorValid());
   }
+  for (const auto& [column, row] : {std::pair{27, 26}, {30, 27}, {30, 25}}) {
+    ASSERT_TRUE(scenario.ClickAt(column, row));
+  }
+  EXPECT_EQ((BlockList{{27, 26, 1}, {30, 27, 0}, {30, 25, 0}}), Blocks(game));
   ASSERT_TRUE(scenario.ClickAt(27, 26));
-  EXPECT_TRUE(game.CursorValid());
-  ASSERT_TRUE(scenario.ClickAt(30, 25));
-  EXPECT_EQ((BlockList{{27, 26, 1}, {30, 25, 0}}), Blocks(game));
-  ASSERT_TRUE(scenario.ClickAt(27, 26));
-  EXPECT_EQ((BlockList{{30, 25, 0}}), Blocks(game));
+  EXPECT_EQ((BlockList{{30, 27, 0}, {30, 25, 0}}), Blocks(game));
 }
 
 TEST(PlayerInput, TheSixthBlockReplacesTheOldest) {
-  CGameScenario scenario({rowRoad, crossingRoad}, {});
+  CGameScenario scenario(crossroads);
   const CGame& game = scenario.Game();
   for (int column : {25, 26, 27, 28, 29, 31}) ASSERT_TRUE(scenario.ClickAt(column, 26));
   EXPECT_EQ((BlockList{{26, 26, 1}, {27, 26, 1}, {28, 26, 1}, {29, 26, 1}, {31, 26, 1}}),

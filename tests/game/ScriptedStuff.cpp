@@ -14,25 +14,18 @@ double CScriptedStuff::Next(double unplanned) {
 
 int CScriptedStuff::RandomInt(int min, int max) {
   if (max < min) throw tlib::TException(u"Invalid random arguments");
-  const int value =
-      static_cast<int>(Next(planned_.empty() && random_ ? random_->RandomInt(min, max) : min));
-  if (value < min || value > max) {
-    throw std::out_of_range("planned draw " + std::to_string(value) + " outside [" +
+  double value = Next(min);
+  if (value == highest) value = max;
+  if (value < min || value > max || value != static_cast<int>(value)) {
+    throw std::out_of_range("planned draw " + std::to_string(value) + " does not fit [" +
                             std::to_string(min) + ", " + std::to_string(max) + "]");
   }
-  draws_.push_back({false, min, max, static_cast<double>(value)});
-  return value;
+  return static_cast<int>(value);
 }
 
 double CScriptedStuff::RandomReal() {
-  const double value = Next(planned_.empty() && random_ ? random_->RandomReal() : 0.0);
-  draws_.push_back({true, 0, 0, value});
+  double value = Next(0.0);
+  if (value == highest) value = 1;
+  if (value < 0 || value > 1) throw std::out_of_range("planned real draw outside [0, 1]");
   return value;
-}
-
-std::vector<std::pair<int, int>> CScriptedStuff::Ranges(std::size_t from) const {
-  std::vector<std::pair<int, int>> ranges;
-  for (std::size_t i = from; i < draws_.size(); ++i)
-    ranges.emplace_back(draws_[i].min, draws_[i].max);
-  return ranges;
 }

@@ -41,6 +41,7 @@ TEST(Exception, FormatsItsWholeMessageAsPrintfDoes) {
             MessageOf(TException(u"%d %d %d%%", INT_MAX, INT_MIN, 100)));
   EXPECT_EQ(u"failed: -5 (0xfffffffb) 000000ff",
             MessageOf(TException(u"failed: %d (0x%08x) %08x", -5, -5, 255)));
+  EXPECT_EQ(u"-0042|7   |  5", MessageOf(TException(u"%05d|%-4d|%3d", -42, 7, 5)));
   std::u16string longText(10000, u'x');
   EXPECT_EQ(longText, MessageOf(TException(longText.c_str())));
 }

@@ -62,6 +62,7 @@ TEST(String, ConcatenationSharesWithEmptyOperandsAndEqualityComparesUnits) {
   EXPECT_TRUE(TString() == TString(0, u"x"));
   EXPECT_FALSE(ab == TString(u"ab1"));
   EXPECT_FALSE(TString(u"ab1") == ab);
+  EXPECT_FALSE(TString(u"Road1") == TString(u"Road2"));
   EXPECT_TRUE(ab != TString(u"AB10"));
   EXPECT_EQ(u"-2147483648 (0x80000000)", Text(TString::FromInt(-2147483647 - 1) +
                                               TString::Format(u" (0x%08x)", -2147483647 - 1)));
@@ -127,6 +128,8 @@ TEST(String, PositionsCountCodePoints) {
   EXPECT_EQ(u"\U0001F600b", Text(text.Tail(1)));
   EXPECT_THROWS_MESSAGE(text.Tail(4), u"Index out of range");
   EXPECT_EQ(u"a\U0001F600", Text(text.Substring(0, 2)));
+  EXPECT_EQ(u"Road", Text(TString(u"Road").Substring(0, 4)));  // the whole text
+  EXPECT_EQ(u"oad", Text(TString(u"Road").Substring(1, 3)));
   EXPECT_THROWS_MESSAGE(text.Substring(-1, 1), u"Invalid arguments");
   EXPECT_THROWS_MESSAGE(text.Substring(0, 5), u"Substring length cannot exceed string length");
   EXPECT_THROWS_MESSAGE(text.Substring(2, 2), u"Invalid length");
@@ -135,6 +138,7 @@ TEST(String, PositionsCountCodePoints) {
 TEST(String, FindingTextAndCodePoints) {
   TString text = Smile() + u"ab";  // a, U+1F600, b, a, b
   EXPECT_EQ(2, text.Find(u"ba"));
+  EXPECT_EQ(3, text.Find(u"ab"));  // the very end
   EXPECT_EQ(3, text.Find(u"a", 1));
   EXPECT_EQ(-1, text.Find(u"abc"));
   EXPECT_THROWS_MESSAGE(text.Find(TString()), u"Cannot match empty string");
