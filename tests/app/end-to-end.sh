@@ -4,13 +4,17 @@
 # presses Escape; the game must end cleanly with status 0. Screenshots of the
 # title screen and of the running game are kept in the artifacts folder. Then
 # starts the game without its data and expects it to say why it stopped.
+# Every step waits for what it needs on the screen, never for a fixed time.
 #
 # Usage: end-to-end.sh <marrowick binary> <Data folder> <artifacts folder>
+#          [command that runs the binary, such as wine64...]
 set -euo pipefail
 
 game=$(realpath "$1")
 data=$(realpath "$2")
 artifacts=$3
+shift 3
+runner=("$@")
 mkdir -p "$artifacts"
 artifacts=$(realpath "$artifacts")
 
@@ -43,8 +47,11 @@ xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
 # A virtual display has no sound card.
 export SDL_AUDIODRIVER=dummy
 
+# The game and its data in one folder, as a player has them.
 cp -r "$data" "$work/Data"
-(cd "$work" && exec "$game" 2>"$work/stderr") &
+cp "$game" "$work/"
+game="$work/$(basename "$game")"
+(cd "$work" && exec "${runner[@]}" "$game" 2>"$work/stderr") &
 game_pid=$!
 
 window=$(timeout 20 xdotool search --sync --name '^Marrowick$' | head -n 1) ||
@@ -66,12 +73,23 @@ ground_colour=84,165,67
 # Waits until a screenshot passes a check; keeps that screenshot as $1.
 wait_for() {
   local shot=$1 check=$2 what=$3
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     screenshot "$shot"
     "$check" "$shot" && return 0
     sleep 0.1
   done
   fail "timed out waiting for $what"
+}
+# Waits until the running game has drawn two new frames: the tick that drew the
+# second began after the first was on the screen, so it has polled the mouse
+# and the keys as they are now.
+is_new_frame() { ! cmp -s "$1" "$work/last.png"; }
+wait_for_ticks() {
+  screenshot "$work/last.png"
+  for _ in 1 2; do
+    wait_for "$work/now.png" is_new_frame "the game to draw a frame"
+    mv "$work/now.png" "$work/last.png"
+  done
 }
 # The title picture stands in the middle; the corners show the clear colour.
 is_title() { [ "$(pixel "$1" 5 5)" = "$clear_colour" ] && [ "$(pixel "$1" 512 384)" != "$clear_colour" ]; }
@@ -91,7 +109,7 @@ done
 wait_for "$artifacts/game.png" is_game "a game to start"
 
 xdotool mousemove --window "$window" 100 650
-sleep 0.3
+wait_for_ticks
 
 # A straight road: the centre of a cell near the middle whose neighbours on
 # one axis are road and on the other are ground. Cells are 8 x 1024 / 201
@@ -117,18 +135,25 @@ done
 read -r road_x road_y <<<"$road"
 before=$(pixel "$work/shot.png" "$road_x" "$road_y")
 xdotool mousemove --window "$window" "$road_x" "$road_y"
-sleep 0.2
+wait_for_ticks  # the game has found the cursor cell
 xdotool click 1
-# Away from the block, so that it can be seen.
+# Away from the block, so that it can be seen: the cursor is drawn over it.
 xdotool mousemove --window "$window" $((road_x + 60)) $((road_y + 30))
-sleep 0.3
-screenshot "$artifacts/game-road-block.png"
-[ "$(pixel "$artifacts/game-road-block.png" "$road_x" "$road_y")" != "$before" ] ||
-  fail "clicking the road at $road_x, $road_y put no block on it"
+wait_for_ticks
+has_block() { [ "$(pixel "$1" "$road_x" "$road_y")" != "$before" ]; }
+wait_for "$artifacts/game-road-block.png" has_block "a block on the road at $road_x, $road_y"
 
+# Zoomed out, the whole town fits in the window with ground beside it, so
+# bands of 90 pixels at its left and right sides show nothing but ground; at
+# rest roads cross them (on every map of the first 300 seeds).
+is_ground_band() {
+  [ "$(convert "$1" -crop "90x${HEIGHT}+$2+0" +repage -format %k info:)" = 1 ] &&
+    [ "$(pixel "$1" "$2" 0)" = "$ground_colour" ]
+}
+is_zoomed_out() { is_ground_band "$1" 0 && is_ground_band "$1" $((WIDTH - 90)); }
+! is_zoomed_out "$work/shot.png" || fail "the view at rest shows no road near its sides"
 xdotool keydown a
-sleep 1.5
-screenshot "$artifacts/game-zoomed-out.png"
+wait_for "$artifacts/game-zoomed-out.png" is_zoomed_out "the view to widen"
 xdotool keyup a
 
 xdotool key Escape
@@ -142,12 +167,16 @@ wait "$game_pid" || status=$?
 game_pid=
 [ "$status" = 0 ] || fail "the game ended with status $status"
 
-# Without Data/ the game cannot load its first picture and says so.
+# Without Data/ the game cannot load its first picture and says so. It runs
+# from a folder of its own: Windows' LoadImageW looks in the program's folder
+# too.
 mkdir "$work/empty"
+cp "$game" "$work/empty/"
 status=0
-(cd "$work/empty" && exec "$game" 2>"$work/stderr") || status=$?
+(cd "$work/empty" && exec "${runner[@]}" "./$(basename "$game")" 2>"$work/stderr") || status=$?
 [ "$status" != 0 ] || fail "the game without its data ended with status 0"
-grep -q '^Marrowick: LoadImage() failed$' "$work/stderr" ||
+# Windows ends the line with a carriage return as well.
+tr -d '\r' <"$work/stderr" | grep -q '^Marrowick: LoadImage() failed$' ||
   fail "the game without its data did not say why it stopped"
 
 echo "end-to-end: passed; screenshots in $artifacts"
