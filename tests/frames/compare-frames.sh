@@ -2,7 +2,8 @@
 # Draws the game's chosen frames twice, with Direct3D 9 itself (the Windows
 # frame tool, here under Wine) and with our software device (the Linux frame
 # tool), and compares them pixel by pixel, a line of figures a frame. Both sets
-# of frames and the difference pictures stay in <artifacts>/frames.
+# of frames, the difference pictures and the figures (figures.txt) stay in
+# <artifacts>/frames.
 #
 # Usage: compare-frames.sh <Linux marrowick-frames> <marrowick-frames.exe>
 #          <Data folder> <artifacts folder> <command that runs Windows programs...>
@@ -26,4 +27,5 @@ cd "$work"
 rm -rf "$frames"
 mkdir -p "$frames"
 mv direct3d9 software "$frames"
-"$linux_tool" --compare "$frames/direct3d9" "$frames/software" "$frames/differences"
+"$linux_tool" --compare "$frames/direct3d9" "$frames/software" "$frames/differences" |
+  tee "$frames/figures.txt"

@@ -30,6 +30,8 @@ TEST_F(MessageDeliveryTest, PostedMessagesComeFirstThenQuitThenTimers) {
   EXPECT_EQ(recording::RetrieveUntimed(4), expected);
 }
 
+// How far apart the ticks come is the clock's business: Windows makes up for a
+// late loop, the stand-ins' virtual clock is tested in MessageQueueTest.cpp.
 TEST_F(MessageDeliveryTest, ATimerKeepsComingUntilItIsKilled) {
   ASSERT_EQ(SetTimer(window_, 1, 10, nullptr), 1u);
   std::vector<MSG> ticks = recording::Retrieve(2);
@@ -38,7 +40,6 @@ TEST_F(MessageDeliveryTest, ATimerKeepsComingUntilItIsKilled) {
     EXPECT_EQ(UntimedSeenOf(tick), (Seen{WM_TIMER, 1}));
     EXPECT_EQ(tick.hwnd, window_);
   }
-  EXPECT_GE(ticks[1].time - ticks[0].time, 10u);
 
   ASSERT_TRUE(KillTimer(window_, 1));
   EXPECT_FALSE(KillTimer(window_, 1));
