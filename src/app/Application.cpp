@@ -6,6 +6,7 @@
 
 #include "app/MainFormHandler.h"
 #include "app/PreLoader.h"
+#include "app/Presentation.h"
 #include "game/Game.h"
 #include "gui/GuiApplication.h"
 #include "gui/Window.h"
@@ -31,8 +32,6 @@ constexpr DWORD mainWindowStyle =
     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 constexpr UINT_PTR tickTimer = 1;
 constexpr UINT tickMilliseconds = 20;
-// Opaque near-white (not 0xFFFFFFFF): what every frame is cleared to.
-constexpr std::uint32_t clearColour = 0xFFFFFFFE;
 constexpr int keyA = 65;
 
 constexpr int titleScreenReady = 0;
@@ -101,14 +100,7 @@ void CApplication::Initialize() {
 
 void CApplication::SetUpRenderDevice() {
   renderDevice_.reset(direct3D_->CreateDevice(false, mainWindowHandle_, clientWidth, clientHeight));
-  renderDevice_->SetClearColour(clearColour);
-  IDirect3DDevice9* device = renderDevice_->GetDevice();
-  device->SetRenderState(D3DRS_LIGHTING, FALSE);
-  device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-  device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-  device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-  device->SetRenderState(D3DRS_ZENABLE, D3DZB_TRUE);
-  device->SetRenderState(D3DRS_ZWRITEENABLE, TRUE);
+  SetUpRenderStates(renderDevice_.get());
 }
 
 void CApplication::RunMessageLoop() {
@@ -252,14 +244,7 @@ bool CApplication::GetHighScore(int& saved, int& splatted) {
 }
 
 void CApplication::DrawNumber(int value, int x, int y) {
-  if (value < 0) throw TException(u"Can't draw this number number");
-  TString digits = TString::Format(u"%d", value);
-  int left = x;
-  for (int i = 0; i < digits.Length(); ++i) {
-    CSprite* digit = digitSprites_[digits.CStr()[i] - u'0'];
-    renderDevice_->DrawSprite(digit, left, y, 0, 0);
-    left += digit->Width();
-  }
+  DrawDigits(renderDevice_.get(), digitSprites_, value, x, y);
 }
 
 int CApplication::RandomInt(int min, int max) { return random_.RandomInt(min, max); }

@@ -11,10 +11,10 @@
 namespace {
 
 std::string Utf8(const char16_t* text) {
-  int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  int size = WideCharToMultiByte(CP_UTF8, 0, WideText(text), -1, nullptr, 0, nullptr, nullptr);
   if (size <= 0) return {};
   std::string bytes(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), size, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, WideText(text), -1, bytes.data(), size, nullptr, nullptr);
   bytes.pop_back();  // the terminator
   return bytes;
 }

@@ -41,11 +41,11 @@ bool CHighScore::Get(int& saved, int& splatted) const {
 }
 
 void CHighScore::Store() const {
-  if (WriteReplacement() &&
-      MoveFileExW(replacementName, fileName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (WriteReplacement() && MoveFileExW(WideText(replacementName), WideText(fileName),
+                                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return;
   }
-  DeleteFileW(replacementName);  // an incomplete or unused copy is of no use
+  DeleteFileW(WideText(replacementName));  // an incomplete or unused copy is of no use
 }
 
 bool CHighScore::WriteReplacement() const {

@@ -25,8 +25,8 @@ WNDCLASSEXW WindowClass(HINSTANCE instance, const tlib::TString& name) {
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  windowClass.lpszMenuName = u"";
-  windowClass.lpszClassName = name.CStr();
+  windowClass.lpszMenuName = WideText(u"");
+  windowClass.lpszClassName = WideText(name.CStr());
   return windowClass;
 }
 

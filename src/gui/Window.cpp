@@ -23,8 +23,9 @@ CWindow::CWindow(CGuiApplication* application, tlib::TString className, tlib::TS
                  int width, int height)
     : application_(application), className_(className), handle_(nullptr) {
   POINT position = CentredPosition(width, height);
-  handle_ = CreateWindowExW(WS_EX_APPWINDOW, className_.CStr(), title.CStr(), windowStyle,
-                            position.x, position.y, width, height, nullptr, nullptr, nullptr, this);
+  handle_ = CreateWindowExW(WS_EX_APPWINDOW, WideText(className_.CStr()), WideText(title.CStr()),
+                            windowStyle, position.x, position.y, width, height, nullptr, nullptr,
+                            nullptr, this);
   if (handle_ == nullptr) {
     DWORD code = GetLastError();
     tlib::TString message =

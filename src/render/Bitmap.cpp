@@ -40,7 +40,7 @@ CBitmap::CBitmap(int width, int height) : width_(width), height_(height) {
 }
 
 std::unique_ptr<CBitmap> CBitmap::Load(tlib::TString path) {
-  HANDLE image = LoadImageW(nullptr, reinterpret_cast<LPCWSTR>(path.CStr()), IMAGE_BITMAP, 0, 0,
+  HANDLE image = LoadImageW(nullptr, WideText(path.CStr()), IMAGE_BITMAP, 0, 0,
                             LR_LOADFROMFILE | LR_CREATEDIBSECTION);
   if (image == nullptr) throw tlib::TException(u"LoadImage() failed").WithFile(path.CStr());
   // The image is deleted however this ends.

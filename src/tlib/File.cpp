@@ -24,8 +24,8 @@ OpenArguments ArgumentsFor(TFileMode mode) {
 TFile::TFile(TString path, TFileMode mode, bool shareRead)
     : path_(path), handle_(INVALID_HANDLE_VALUE) {
   OpenArguments arguments = ArgumentsFor(mode);
-  handle_ = CreateFileW(path.CStr(), arguments.access, shareRead ? FILE_SHARE_READ : 0, nullptr,
-                        arguments.disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  handle_ = CreateFileW(WideText(path.CStr()), arguments.access, shareRead ? FILE_SHARE_READ : 0,
+                        nullptr, arguments.disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle_ == INVALID_HANDLE_VALUE) throw Failure(u"Failed to open file");
   if (mode == TFileMode::Append &&
       SetFilePointer(handle_, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER) {

@@ -38,12 +38,23 @@ ground_colour=84,165,67
 # Waits until a screenshot passes a check; keeps that screenshot as $1.
 wait_for() {
   local shot=$1 check=$2 what=$3
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     screenshot "$shot"
     "$check" "$shot" && return 0
     sleep 0.1
   done
   fail "timed out waiting for $what"
+}
+# Waits until the running game has drawn two new frames: the tick that drew the
+# second began after the first was on the screen, so it has polled the mouse
+# and the keys as they are now.
+is_new_frame() { ! cmp -s "$1" "$work/last.png"; }
+wait_for_ticks() {
+  screenshot "$work/last.png"
+  for _ in 1 2; do
+    wait_for "$work/now.png" is_new_frame "the game to draw a frame"
+    mv "$work/now.png" "$work/last.png"
+  done
 }
 # The title picture stands in the middle; the corners show the clear colour.
 is_title() { [ "$(pixel "$1" 5 5)" = "$clear_colour" ] && [ "$(pixel "$1" 512 384)" != "$clear_colour" ]; }

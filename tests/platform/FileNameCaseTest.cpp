@@ -8,6 +8,7 @@
 
 #include "ScratchFolder.h"
 #include "platform/Windows.h"
+#include "tests/render/BmpFile.h"
 
 namespace fs = std::filesystem;
 
@@ -16,8 +17,8 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 HANDLE Open(const char16_t* name, DWORD access, DWORD disposition) {
-  return CreateFileW(name, access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                     nullptr);
+  return CreateFileW(WideText(name), access, FILE_SHARE_READ, nullptr, disposition,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 std::set<std::string> Names(const fs::path& folder) {
@@ -50,9 +51,10 @@ TEST_F(FileNameCase, OpeningFindsTheNameThatDiffersOnlyInCase) {
 }
 
 TEST_F(FileNameCase, LoadImageFindsTheNameThatDiffersOnlyInCase) {
-  fs::copy_file(fs::path(MARROWICK_FUZZ_INPUTS) / "corpus" / "bitmap" / "24bit-4x4.bmp",
-                "Data/Road7.bmp");
-  HANDLE image = LoadImageW(nullptr, u"data\\ROAD7.bmp", IMAGE_BITMAP, 0, 0,
+  ScratchFolder::Write(
+      "Data/Road7.bmp",
+      bmp_test::EncodeBmp({.width = 3, .height = 2, .pixels = bmp_test::sixColours}));
+  HANDLE image = LoadImageW(nullptr, WideText(u"data\\ROAD7.bmp"), IMAGE_BITMAP, 0, 0,
                             LR_LOADFROMFILE | LR_CREATEDIBSECTION);
   EXPECT_NE(nullptr, image);
   DeleteObject(image);
@@ -68,10 +70,11 @@ TEST_F(FileNameCase, WritingAndReplacingKeepOneFile) {
 
   ScratchFolder::Write("highscore.dat", {1});
   ScratchFolder::Write("Highscore.dat.new", {2});
-  EXPECT_TRUE(MoveFileExW(u"Highscore.dat.new", u"Highscore.dat", MOVEFILE_REPLACE_EXISTING));
+  EXPECT_TRUE(MoveFileExW(WideText(u"Highscore.dat.new"), WideText(u"Highscore.dat"),
+                          MOVEFILE_REPLACE_EXISTING));
   EXPECT_EQ((std::set<std::string>{"Data", "highscore.dat"}), Names("."));
   EXPECT_EQ(Bytes{2}, ScratchFolder::Read("highscore.dat"));
-  EXPECT_TRUE(DeleteFileW(u"HIGHSCORE.DAT"));
+  EXPECT_TRUE(DeleteFileW(WideText(u"HIGHSCORE.DAT")));
   EXPECT_EQ(std::set<std::string>{"Data"}, Names("."));
 }
 

@@ -1,9 +1,7 @@
-// The order in which GetMessageW hands out messages, timers and the quit
-// request, checked by comparing what comes out with tables of expected messages.
-#include <atomic>
-#include <thread>
-
-#include "RecordingWindow.h"
+// The order in which GetMessageW hands out input among the other messages, and
+// the stand-ins' virtual clock: when timers fall due and what they carry,
+// checked by comparing what comes out with tables of expected messages.
+#include "HeadlessFixture.h"
 #include "platform/TestControls.h"
 
 namespace {
@@ -54,42 +52,6 @@ TEST_F(MessageQueueTest, SettingATimerAgainRestartsItAndKillingItStopsIt) {
 
   std::vector<Seen> expected = {{WM_TIMER, 1, 0, 90}, {WM_TIMER, 1, 0, 140}};
   EXPECT_EQ(recording::RetrieveSeen(2), expected);
-  EXPECT_FALSE(KillTimer(window_, 2));
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-}
-
-TEST_F(MessageQueueTest, TimersAndPostsEndWithTheirWindow) {
-  HWND other = recording::Create();
-  ASSERT_NE(SetTimer(window_, 1, 20, nullptr), 0u);
-  ASSERT_NE(SetTimer(other, 2, 50, nullptr), 0u);
-  ASSERT_TRUE(PostMessageW(window_, WM_USER, 0, 0));
-  std::vector<MSG> posted = recording::Retrieve(1);
-  ASSERT_TRUE(DestroyWindow(window_));
-  recording::Received().clear();
-
-  EXPECT_EQ(DispatchMessageW(&posted[0]), 0);
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
-  EXPECT_TRUE(recording::Received().empty());
-  EXPECT_EQ(recording::RetrieveSeen(1), (std::vector<Seen>{{WM_TIMER, 2, 0, 50}}));
-  EXPECT_FALSE(PostMessageW(window_, WM_USER, 0, 0));
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
-  EXPECT_EQ(SetTimer(window_, 1, 20, nullptr), 0u);
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
-}
-
-TEST_F(MessageQueueTest, DispatchAnswersWithTheProcedureOfTheMessagesWindowIfAny) {
-  recording::AnswerWith(WM_USER, 42);
-  ASSERT_TRUE(PostMessageW(window_, WM_USER, 0, 0));
-  ASSERT_TRUE(PostMessageW(nullptr, WM_USER, 5, 6));  // to the calling thread itself
-  std::vector<MSG> messages = recording::Retrieve(2);
-  ASSERT_EQ(messages.size(), 2u);
-  recording::Received().clear();
-
-  EXPECT_EQ(DispatchMessageW(&messages[0]), 42);
-  EXPECT_EQ(messages[1].hwnd, nullptr);
-  EXPECT_EQ(SeenOf(messages[1]), (Seen{WM_USER, 5, 6}));
-  EXPECT_EQ(DispatchMessageW(&messages[1]), 0);
-  EXPECT_EQ(recording::Received(), std::vector<UINT>{WM_USER});
 }
 
 TEST_F(MessageQueueTest, GetMessageFailsAsOnWindows) {
@@ -120,45 +82,6 @@ TEST_F(MessageQueueTest, TheIdleHandlerRunsBeforeTheClockJumps) {
                                 {WM_QUIT, 0, 0, 20}};
   EXPECT_EQ(recording::RetrieveSeen(4), expected);
   EXPECT_EQ(idleCalls, 4);
-}
-
-// A window and its queue belong to the thread that made the window.
-using MessageQueueThreads = RecordingWindowTest;
-
-TEST_F(MessageQueueThreads, PostingFromAnotherThreadWakesTheWaitingThread) {
-  constexpr int count = 200;
-  std::thread poster([this] {
-    for (int i = 0; i < count; ++i) PostMessageW(window_, WM_USER, WPARAM(i), 0);
-  });
-  std::vector<Seen> received = recording::RetrieveSeen(count);
-  poster.join();
-
-  std::vector<Seen> expected;
-  for (int i = 0; i < count; ++i) expected.push_back(Seen{WM_USER, WPARAM(i)});
-  EXPECT_EQ(received, expected);
-}
-
-TEST_F(MessageQueueThreads, EveryThreadHasItsOwnQueue) {
-  std::atomic<UINT> workerGot{0};
-  std::atomic<BOOL> destroyedElsewhere{TRUE};
-  std::atomic<DWORD> destroyError{0};
-
-  std::thread worker([&] {
-    PostMessageW(nullptr, WM_APP + 1, 0, 0);  // to the worker itself
-    PostMessageW(window_, WM_APP + 2, 0, 0);  // to the window's thread
-    MSG message{};
-    GetMessageW(&message, nullptr, 0, 0);
-    workerGot = message.message;
-    destroyedElsewhere = DestroyWindow(window_);
-    destroyError = GetLastError();
-  });
-  worker.join();
-
-  EXPECT_EQ(workerGot, WM_APP + 1);
-  EXPECT_FALSE(destroyedElsewhere);
-  EXPECT_EQ(destroyError, ERROR_ACCESS_DENIED);
-  EXPECT_EQ(recording::RetrieveSeen(1), std::vector<Seen>{{WM_APP + 2}});
-  EXPECT_TRUE(IsWindow(window_));
 }
 
 }  // namespace

@@ -1,26 +1,36 @@
 // A window class for the platform tests whose procedure writes down every
 // message it gets, and a way to read the queue the way a message loop does.
+// It works the same on the stand-ins and on Windows itself.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <optional>
 #include <vector>
 
-#include "HeadlessFixture.h"
 #include "Seen.h"
 #include "platform/Windows.h"
 
 namespace recording {
 
-inline constexpr LPCWSTR className = u"Recording";
+inline constexpr char16_t className[] = u"Recording";
 
-// Registers the class; call it after each reset of the desktop.
+// Registers the class unless the process has it already (Windows keeps it until
+// the process ends, the stand-ins until the desktop is reset), and forgets what
+// was received before.
 void RegisterRecordingClass();
 // A window of the class, with the given style and outer rectangle.
 HWND Create(DWORD style = WS_POPUP, RECT outer = RECT{0, 0, 200, 100}, LPVOID parameter = nullptr);
+// Destroys the windows that Create made on this thread and that still exist.
+void DestroyAll();
 
 // The messages the procedure has received on this thread, oldest first.
 std::vector<UINT>& Received();
+// Of those, the ones that mark a window's life (creation, closing, destruction),
+// which the program relies on. Windows sends others between them, about sizes,
+// activation and painting, which the program leaves to DefWindowProcW.
+std::vector<UINT> LifeMessages();
 // Decides what the procedure returns; with no answer (or none set) the message
 // goes to DefWindowProcW.
 using Answer = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
@@ -32,20 +42,15 @@ void AnswerWith(UINT message, LRESULT result);
 std::vector<MSG> Retrieve(int count);
 // The same, as tests compare them.
 std::vector<Seen> RetrieveSeen(int count);
+// The same without their times, where the clock is Windows' own.
+std::vector<Seen> RetrieveUntimed(int count);
 
 }  // namespace recording
 
-// A fresh desktop with one recording window, placed as the game's window is on a
-// 1024 x 768 screen.
-class RecordingWindowTest : public HeadlessFixture {
+// Each test starts with the recording class registered and nothing received,
+// and its windows are destroyed when it ends.
+class RecordingTest : public testing::Test {
  protected:
-  void SetUp() override {
-    HeadlessFixture::SetUp();
-    recording::RegisterRecordingClass();
-    platform_test::SetScreenSize(1024, 768);
-    window_ = recording::Create(0x80CB0000, RECT{-3, -14, 1027, 783});
-    ASSERT_NE(window_, nullptr);
-  }
-
-  HWND window_ = nullptr;
+  void SetUp() override { recording::RegisterRecordingClass(); }
+  void TearDown() override { recording::DestroyAll(); }
 };

@@ -3,7 +3,6 @@
 
 #include <future>
 
-#include "platform/TestControls.h"
 #include "platform/Windows.h"
 
 namespace {
@@ -31,18 +30,6 @@ TEST(KernelThreads, ThreadsRunAtOnceAndCanBeWaitedFor) {
   EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
   EXPECT_EQ(WaitForSingleObject(thread, 0), WAIT_FAILED);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-}
-
-TEST(KernelThreads, BadRequestsMakeNoThread) {
-  std::shared_future<void> never;
-  EXPECT_EQ(CreateThread(nullptr, 0, nullptr, nullptr, 0, nullptr), nullptr);
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-  EXPECT_EQ(CreateThread(nullptr, 0, WaitForFuture, &never, 4 /* CREATE_SUSPENDED */, nullptr),
-            nullptr);
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-  platform_test::FailCall("CreateThread", ERROR_NOT_ENOUGH_MEMORY);
-  EXPECT_EQ(CreateThread(nullptr, 0, WaitForFuture, &never, 0, nullptr), nullptr);
-  EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
   EXPECT_EQ(WaitForSingleObject(nullptr, 0), WAIT_FAILED);
 }
 

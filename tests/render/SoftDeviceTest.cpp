@@ -141,3 +141,35 @@ TEST_F(SoftDevice, RefusesCallsOutOfOrderOrWithBadArguments) {
   EXPECT_EQ(D3DERR_INVALIDCALL, device->Clear(0, nullptr, D3DCLEAR_STENCIL, 0, 1, 0));
   EXPECT_EQ(D3DERR_INVALIDCALL, device->Clear(0, nullptr, D3DCLEAR_ZBUFFER, 0, 1.5f, 0));
 }
+
+TEST_F(SoftDevice, TheBackBufferReadsAsTheFrameBeforeItIsPresented) {
+  TestDevice test(4, 3);
+  IDirect3DDevice9* device = test.Device();
+  IDirect3DSurface9* backBuffer = nullptr;
+  EXPECT_EQ(D3DERR_INVALIDCALL, device->GetBackBuffer(1, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer));
+  EXPECT_EQ(D3DERR_INVALIDCALL, device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, nullptr));
+  ASSERT_EQ(D3D_OK, device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer));
+  test.BeginFrame(0xFF102030);
+  test.DrawRectangle(1, 1, 3, 2, 0.5f, 0xFF00FF00);
+
+  D3DLOCKED_RECT locked{};
+  EXPECT_EQ(D3DERR_INVALIDCALL, backBuffer->UnlockRect());
+  ASSERT_EQ(D3D_OK, backBuffer->LockRect(&locked, nullptr, D3DLOCK_READONLY));
+  EXPECT_EQ(D3DERR_INVALIDCALL, backBuffer->LockRect(&locked, nullptr, D3DLOCK_READONLY));
+  EXPECT_EQ(16, locked.Pitch);
+  const auto* rows = static_cast<const std::uint8_t*>(locked.pBits);
+  auto at = [&](int x, int y) {
+    return reinterpret_cast<const std::uint32_t*>(rows + y * locked.Pitch)[x] & 0xFFFFFF;
+  };
+  EXPECT_EQ((std::vector<std::uint32_t>{at(0, 1), at(1, 1), at(2, 1), at(3, 1), at(1, 2)}),
+            (std::vector<std::uint32_t>{0x102030, 0x00FF00, 0x00FF00, 0x102030, 0x102030}));
+  EXPECT_EQ(D3D_OK, backBuffer->UnlockRect());
+
+  // The surface keeps the device alive: the device goes with the last of both.
+  EXPECT_EQ(3u, device->AddRef());
+  EXPECT_EQ(2u, device->Release());
+  EXPECT_EQ(0u, backBuffer->Release());
+  EXPECT_EQ(2u, device->AddRef());
+  EXPECT_EQ(1u, device->Release());
+  test.EndFrame();
+}

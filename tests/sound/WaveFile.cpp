@@ -5,8 +5,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "platform/TestControls.h"
-
 namespace sound_test {
 namespace {
 
@@ -81,9 +79,7 @@ ExactBuffer::ExactBuffer(const std::vector<unsigned char>& source, std::size_t l
 }
 
 BOOL PlayFromMemory(const ExactBuffer& sound) {
-  const BOOL accepted = PlaySoundW(sound.Sound(), nullptr, SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
-  platform_test::WaitForSoundDecoding();
-  return accepted;
+  return PlaySoundW(sound.Sound(), nullptr, SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
 }
 
 }  // namespace sound_test

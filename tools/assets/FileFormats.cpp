@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string_view>
 
@@ -88,8 +89,19 @@ Bytes UnfilteredRows(const TranslucentImage& image) {
   return rows;
 }
 
+std::uint32_t Get32(const Bytes& bytes, std::size_t offset) {
+  return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
+         std::uint32_t(bytes[offset + 3]) << 24;
+}
+
+std::uint32_t Get16(const Bytes& bytes, std::size_t offset) {
+  return bytes[offset] | bytes[offset + 1] << 8;
+}
+
 constexpr std::uint32_t bitmapHeadersSize = 14 + 40;
 constexpr std::uint32_t pixelsPerMetre = 2835;  // 72 dots per inch
+// Larger than any picture of the game or frame of its window.
+constexpr std::uint32_t maxBitmapSide = 8192;
 
 }  // namespace
 
@@ -123,6 +135,33 @@ Bytes EncodeBitmap(const CImage& image) {
     out.resize(out.size() + (rowSize - width * 3), 0);
   }
   return out;
+}
+
+CImage DecodeBitmap(const Bytes& bytes) {
+  if (bytes.size() < bitmapHeadersSize || bytes[0] != 'B' || bytes[1] != 'M' ||
+      Get32(bytes, 10) != bitmapHeadersSize || Get32(bytes, 14) != 40 || Get16(bytes, 26) != 1 ||
+      Get16(bytes, 28) != 24 || Get32(bytes, 30) != 0) {
+    throw std::runtime_error("not a bottom-up 24-bit bitmap");
+  }
+  const std::uint32_t width = Get32(bytes, 18);
+  const std::uint32_t height = Get32(bytes, 22);
+  if (width == 0 || height == 0 || width > maxBitmapSide || height > maxBitmapSide) {
+    throw std::runtime_error("bitmap of an unusable size");
+  }
+  const std::size_t rowSize = (width * 3 + 3) / 4 * 4;
+  if (bytes.size() - bitmapHeadersSize < rowSize * height) {
+    throw std::runtime_error("bitmap shorter than its pixels");
+  }
+  CImage image(static_cast<int>(width), static_cast<int>(height));
+  for (int y = 0; y < image.Height(); ++y) {
+    const std::uint8_t* row = bytes.data() + bitmapHeadersSize +
+                              rowSize * static_cast<std::size_t>(image.Height() - 1 - y);
+    for (int x = 0; x < image.Width(); ++x) {
+      const std::uint8_t* pixel = row + 3 * x;
+      image.Set(x, y, Rgb{pixel[2], pixel[1], pixel[0]});
+    }
+  }
+  return image;
 }
 
 Bytes EncodeWave(const std::vector<std::int16_t>& samples, int sampleRate) {
@@ -165,6 +204,14 @@ void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
   file.write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
   if (!file) throw std::runtime_error("cannot write " + path.string());
+}
+
+Bytes ReadFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file || !std::filesystem::is_regular_file(path)) {
+    throw std::runtime_error("cannot read " + path.string());
+  }
+  return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 }  // namespace assets

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "platform/d3d9/SoftBackBuffer.h"
 #include "platform/d3d9/SoftTexture.h"
 #include "platform/posix/CallFailures.h"
 #include "platform/posix/Presenter.h"
@@ -309,6 +310,16 @@ HRESULT SoftDevice::UpdateTexture(IDirect3DBaseTexture9* sourceTexture,
     return D3DERR_INVALIDCALL;
   }
   destination->CopyTexels(*source);
+  return D3D_OK;
+}
+
+HRESULT SoftDevice::GetBackBuffer(UINT swapChain, UINT backBuffer, D3DBACKBUFFER_TYPE type,
+                                  IDirect3DSurface9** backBufferSurface) {
+  if (swapChain != 0 || backBuffer != 0 || type != D3DBACKBUFFER_TYPE_MONO ||
+      backBufferSurface == nullptr) {
+    return D3DERR_INVALIDCALL;
+  }
+  *backBufferSurface = new SoftBackBuffer(this, target_);
   return D3D_OK;
 }
 

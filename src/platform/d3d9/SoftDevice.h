@@ -45,6 +45,9 @@ class SoftDevice final : public IDirect3DDevice9 {
                         D3DPOOL pool, IDirect3DTexture9** texture, HANDLE* sharedHandle) override;
   HRESULT UpdateTexture(IDirect3DBaseTexture9* sourceTexture,
                         IDirect3DBaseTexture9* destinationTexture) override;
+  // The one back buffer, to be read before Present.
+  HRESULT GetBackBuffer(UINT swapChain, UINT backBuffer, D3DBACKBUFFER_TYPE type,
+                        IDirect3DSurface9** backBufferSurface) override;
 
  private:
   using Matrix = double[4][4];

@@ -2,8 +2,9 @@
 //
 // Stands in for: Direct3DCreate9; IDirect3D9::CreateDevice; on the device
 // SetRenderState, Clear, BeginScene, EndScene, Present, SetTransform, SetFVF,
-// SetTexture, DrawPrimitiveUP, CreateTexture and UpdateTexture; on textures
-// LockRect and UnlockRect; AddRef and Release on all three.
+// SetTexture, DrawPrimitiveUP, CreateTexture, UpdateTexture and GetBackBuffer
+// (which the frame tool reads frames with); on textures and the back buffer
+// LockRect and UnlockRect; AddRef and Release on all four.
 // Leaves out: QueryInterface, every other method, mipmaps, vertex and index
 // buffers, shaders, lights, texture stages beyond 0, clear, lock and present
 // rectangles, and every render state but the six the program sets. The states
@@ -45,6 +46,8 @@ using D3DCOLOR = DWORD;
 #define D3DCLEAR_TARGET 0x00000001u
 #define D3DCLEAR_ZBUFFER 0x00000002u
 #define D3DCLEAR_STENCIL 0x00000004u
+
+#define D3DLOCK_READONLY 0x00000010u
 
 #define D3DFVF_XYZ 0x002u
 #define D3DFVF_DIFFUSE 0x040u
@@ -119,6 +122,11 @@ enum D3DTRANSFORMSTATETYPE {
 
 enum D3DPRIMITIVETYPE { D3DPT_TRIANGLELIST = 4, D3DPT_FORCE_DWORD = 0x7FFFFFFF };
 
+enum D3DBACKBUFFER_TYPE {
+  D3DBACKBUFFER_TYPE_MONO = 0,
+  D3DBACKBUFFER_TYPE_FORCE_DWORD = 0x7FFFFFFF
+};
+
 struct D3DPRESENT_PARAMETERS {
   UINT BackBufferWidth;
   UINT BackBufferHeight;
@@ -175,6 +183,14 @@ struct IDirect3DTexture9 : IDirect3DBaseTexture9 {
   ~IDirect3DTexture9() = default;
 };
 
+struct IDirect3DSurface9 : IUnknown {
+  virtual HRESULT LockRect(D3DLOCKED_RECT* lockedRect, const RECT* rect, DWORD flags) = 0;
+  virtual HRESULT UnlockRect() = 0;
+
+ protected:
+  ~IDirect3DSurface9() = default;
+};
+
 struct IDirect3DDevice9 : IUnknown {
   virtual HRESULT SetRenderState(D3DRENDERSTATETYPE state, DWORD value) = 0;
   virtual HRESULT Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR colour, float z,
@@ -194,6 +210,8 @@ struct IDirect3DDevice9 : IUnknown {
                                 HANDLE* sharedHandle) = 0;
   virtual HRESULT UpdateTexture(IDirect3DBaseTexture9* sourceTexture,
                                 IDirect3DBaseTexture9* destinationTexture) = 0;
+  virtual HRESULT GetBackBuffer(UINT swapChain, UINT backBuffer, D3DBACKBUFFER_TYPE type,
+                                IDirect3DSurface9** backBufferSurface) = 0;
 
  protected:
   ~IDirect3DDevice9() = default;

@@ -1,8 +1,8 @@
 // kernel32 file calls over POSIX file descriptors (see WinBase.h).
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include <algorithm>
 #include <climits>
@@ -63,6 +63,24 @@ int OpenFlags(DWORD desiredAccess, DWORD creationDisposition) {
     case OPEN_ALWAYS: return flags | O_CREAT;
     case TRUNCATE_EXISTING: return flags | O_TRUNC;
     default: return -1;
+  }
+}
+
+// Opens the file; `existed` tells whether it was there before, as Windows
+// reports it after CREATE_ALWAYS and OPEN_ALWAYS. A file that may be created
+// is first opened as an existing one, then made new if it was missing, and
+// tried again if another process made it in between.
+int OpenNoting(const std::string& path, int flags, bool& existed) {
+  existed = false;
+  if ((flags & O_CREAT) == 0 || (flags & O_EXCL) != 0) return ::open(path.c_str(), flags, 0666);
+  for (;;) {
+    int descriptor = ::open(path.c_str(), flags & ~O_CREAT);
+    if (descriptor >= 0 || errno != ENOENT) {
+      existed = descriptor >= 0;
+      return descriptor;
+    }
+    descriptor = ::open(path.c_str(), flags | O_EXCL, 0666);
+    if (descriptor >= 0 || errno != EEXIST) return descriptor;
   }
 }
 
@@ -145,7 +163,8 @@ HANDLE CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DWORD /*shareMode*/,
     SetLastError(ERROR_PATH_NOT_FOUND);
     return INVALID_HANDLE_VALUE;
   }
-  int descriptor = ::open(path.c_str(), flags, 0666);
+  bool existed = false;
+  int descriptor = platform::OpenNoting(path, flags, existed);
   if (descriptor < 0) {
     SetLastError(platform::ErrorFromErrno(errno));
     return INVALID_HANDLE_VALUE;
@@ -155,9 +174,7 @@ HANDLE CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DWORD /*shareMode*/,
     SetLastError(ERROR_ACCESS_DENIED);
     return INVALID_HANDLE_VALUE;
   }
-  // Windows reports ERROR_ALREADY_EXISTS after opening an existing file with
-  // CREATE_ALWAYS or OPEN_ALWAYS; nothing in the program reads it.
-  SetLastError(ERROR_SUCCESS);
+  SetLastError(existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
   return KernelObject::Register(new FileObject(descriptor));
 }
 
@@ -231,8 +248,7 @@ DWORD GetFileSize(HANDLE file, LPDWORD fileSizeHigh) {
   return static_cast<DWORD>(size);
 }
 
-DWORD SetFilePointer(HANDLE file, LONG distanceToMove, PLONG distanceToMoveHigh,
-                     DWORD moveMethod) {
+DWORD SetFilePointer(HANDLE file, LONG distanceToMove, PLONG distanceToMoveHigh, DWORD moveMethod) {
   if (platform::TakeArrangedFailure("SetFilePointer")) return INVALID_SET_FILE_POINTER;
   auto* object = KernelObject::From<FileObject>(file);
   if (object == nullptr) return INVALID_SET_FILE_POINTER;
@@ -241,10 +257,10 @@ DWORD SetFilePointer(HANDLE file, LONG distanceToMove, PLONG distanceToMoveHigh,
     SetLastError(ERROR_INVALID_PARAMETER);
     return INVALID_SET_FILE_POINTER;
   }
-  std::int64_t distance = distanceToMoveHigh != nullptr
-                              ? (std::int64_t(*distanceToMoveHigh) << 32) |
-                                    std::uint32_t(distanceToMove)
-                              : std::int64_t(distanceToMove);
+  std::int64_t distance =
+      distanceToMoveHigh != nullptr
+          ? (std::int64_t(*distanceToMoveHigh) << 32) | std::uint32_t(distanceToMove)
+          : std::int64_t(distanceToMove);
   off_t position = ::lseek(object->Descriptor(), distance, whence[moveMethod]);
   if (position < 0) {
     SetLastError(errno == EINVAL ? ERROR_NEGATIVE_SEEK : platform::ErrorFromErrno(errno));
