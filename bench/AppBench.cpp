@@ -17,8 +17,8 @@
 #include "SimulationHost.h"
 #include "app/Application.h"
 #include "game/Game.h"
-#include "platform/HeadlessControls.h"
-#include "platform/HeadlessFrames.h"
+#include "platform/testing/HeadlessControls.h"
+#include "platform/testing/HeadlessFrames.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;

@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "platform/HeadlessSound.h"
-#include "platform/TestControls.h"
 #include "platform/Windows.h"
+#include "platform/testing/HeadlessSound.h"
+#include "platform/testing/TestControls.h"
 #include "sound/WaveFile.h"
 
 namespace {

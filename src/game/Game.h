@@ -11,7 +11,7 @@
 #include "game/GameHost.h"
 #include "game/RoadBlock.h"
 #include "game/RoadMap.h"
-#include "render/Matrix4.h"
+#include "math/Matrix4.h"
 #include "tlib/Array.h"
 
 class CRenderDevice;

@@ -5,11 +5,11 @@
 #include <cstdint>
 
 #include "game/Game.h"
-#include "render/Matrix4.h"
+#include "math/Matrix4.h"
+#include "math/Vector3.h"
 #include "render/RenderDevice.h"
 #include "render/ScreenSpace.h"
 #include "render/Sprite.h"
-#include "render/Vector3.h"
 #include "render/Vertex.h"
 #include "tlib/Exception.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <mutex>
 
-#include "render/Matrix4.h"
+#include "math/Matrix4.h"
 #include "render/Vertex.h"
 #include "tlib/Array.h"
 

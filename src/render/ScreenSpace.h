@@ -2,7 +2,7 @@
 // given only while the world, view and projection transforms are identity.
 #pragma once
 
-#include "render/Matrix4.h"
+#include "math/Matrix4.h"
 #include "render/RenderDevice.h"
 
 inline void UseScreenSpace(CRenderDevice* device) {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/HeadlessControls.h"
-#include "platform/HeadlessSound.h"
+#include "platform/testing/HeadlessControls.h"
+#include "platform/testing/HeadlessSound.h"
 
 namespace {
 

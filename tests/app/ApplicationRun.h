@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "app/Application.h"
-#include "platform/HeadlessFrames.h"
+#include "platform/testing/HeadlessFrames.h"
 
 class ApplicationRun {
  public:

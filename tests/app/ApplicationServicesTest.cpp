@@ -8,9 +8,9 @@
 #include "ScratchFolder.h"
 #include "app/Application.h"
 #include "app/MainFormHandler.h"
-#include "platform/HeadlessControls.h"
-#include "platform/HeadlessSound.h"
-#include "platform/TestControls.h"
+#include "platform/testing/HeadlessControls.h"
+#include "platform/testing/HeadlessSound.h"
+#include "platform/testing/TestControls.h"
 #include "sound/WaveFile.h"
 #include "tlib/ThrowsMessage.h"
 

@@ -12,9 +12,9 @@
 #include "Player.h"
 #include "ScratchFolder.h"
 #include "StoredResult.h"
-#include "platform/HeadlessControls.h"
-#include "platform/HeadlessSound.h"
-#include "platform/TestControls.h"
+#include "platform/testing/HeadlessControls.h"
+#include "platform/testing/HeadlessSound.h"
+#include "platform/testing/TestControls.h"
 #include "render/Sprite.h"
 #include "tlib/ThrowsMessage.h"
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-#include "platform/HeadlessFrames.h"
+#include "platform/testing/HeadlessFrames.h"
 #include "render/Bitmap.h"
 #include "tlib/String.h"
 

@@ -5,8 +5,8 @@
 #include "ScratchFolder.h"
 #include "StoredResult.h"
 #include "app/HighScore.h"
-#include "platform/TestControls.h"
 #include "platform/Windows.h"
+#include "platform/testing/TestControls.h"
 
 namespace fs = std::filesystem;
 

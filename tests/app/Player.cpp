@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "FrameChecks.h"
-#include "platform/HeadlessControls.h"
+#include "platform/testing/HeadlessControls.h"
 
 namespace {
 

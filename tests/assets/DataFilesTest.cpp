@@ -8,8 +8,9 @@
 
 #include "ScratchFolder.h"
 #include "assets/Catalogue.h"
-#include "platform/HeadlessSound.h"
+#include "platform/testing/HeadlessSound.h"
 #include "render/Bitmap.h"
+#include "sound/DecodedPlay.h"
 #include "sound/WaveFile.h"
 
 namespace {
@@ -102,7 +103,7 @@ TEST_F(DataFiles, SoundsPlayThroughPlaySoundWShortAudibleAndWithoutClicks) {
     platform_test::ClearSoundRecord();
     // As the game plays a sound: the whole file, from memory.
     const Bytes file = ScratchFolder::Read(directory_ / (std::string(sound.name) + ".wav"));
-    ASSERT_TRUE(sound_test::PlayFromMemory(sound_test::ExactBuffer(file)));
+    ASSERT_TRUE(sound_test::PlayAndWaitForDecoding(sound_test::ExactBuffer(file)));
     const auto playing = platform_test::PlayingSound();
     ASSERT_NE(nullptr, playing);
     ASSERT_FALSE(playing->samples.empty());

@@ -6,7 +6,7 @@
 
 #include "InputFile.h"
 #include "app/Application.h"
-#include "platform/HeadlessSound.h"
+#include "platform/testing/HeadlessSound.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   std::filesystem::create_directory("Data");

@@ -9,7 +9,7 @@
 #include "gui/MessageHandler.h"
 #include "gui/Window.h"
 #include "gui/WindowProc.h"
-#include "platform/TestControls.h"
+#include "platform/testing/TestControls.h"
 #include "tests/platform/HeadlessFixture.h"
 #include "tests/tlib/ThrowsMessage.h"
 #include "tlib/Exception.h"

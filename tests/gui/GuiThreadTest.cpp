@@ -6,7 +6,7 @@
 
 #include "gui/GuiApplication.h"
 #include "gui/Thread.h"
-#include "platform/TestControls.h"
+#include "platform/testing/TestControls.h"
 #include "tests/tlib/ThrowsMessage.h"
 #include "tlib/Exception.h"
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingWindow.h"
-#include "platform/HeadlessControls.h"
+#include "platform/testing/HeadlessControls.h"
 
 class HeadlessFixture : public ::testing::Test {
  protected:

@@ -2,7 +2,7 @@
 // the stand-ins' virtual clock: when timers fall due and what they carry,
 // checked by comparing what comes out with tables of expected messages.
 #include "HeadlessFixture.h"
-#include "platform/TestControls.h"
+#include "platform/testing/TestControls.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "ScratchFolder.h"
-#include "platform/TestControls.h"
 #include "platform/Windows.h"
+#include "platform/testing/TestControls.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "BmpFile.h"
-#include "platform/TestControls.h"
 #include "platform/Windows.h"
+#include "platform/testing/TestControls.h"
 #include "render/Bitmap.h"
 #include "tests/tlib/ThrowsMessage.h"
 

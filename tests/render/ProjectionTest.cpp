@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "TestDevice.h"
-#include "render/Matrix4.h"
+#include "math/Matrix4.h"
 #include "render/Vertex.h"
 #include "tests/platform/HeadlessFixture.h"
 

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "TestDevice.h"
+#include "math/Matrix4.h"
 #include "platform/D3D9.h"
-#include "platform/HeadlessFrames.h"
-#include "platform/TestControls.h"
+#include "platform/testing/HeadlessFrames.h"
+#include "platform/testing/TestControls.h"
 #include "render/Bitmap.h"
 #include "render/Direct3D.h"
-#include "render/Matrix4.h"
 #include "render/RenderDevice.h"
 #include "render/Sprite.h"
 #include "tests/platform/HeadlessFixture.h"

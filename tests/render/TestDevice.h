@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/D3D9.h"
-#include "platform/HeadlessFrames.h"
 #include "platform/Windows.h"
+#include "platform/testing/HeadlessFrames.h"
 #include "render/Direct3D.h"
 #include "render/RenderDevice.h"
 

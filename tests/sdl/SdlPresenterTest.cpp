@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "math/Matrix4.h"
 #include "platform/D3D9.h"
 #include "platform/Windows.h"
 #include "platform/sdl/SdlTestControls.h"
 #include "render/Direct3D.h"
-#include "render/Matrix4.h"
 #include "render/RenderDevice.h"
 #include "render/Sprite.h"
 

@@ -10,8 +10,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/SdlSound.h"
 #include "platform/Windows.h"
+#include "platform/testing/SdlSound.h"
+#include "sound/DecodedPlay.h"
 #include "sound/WaveFile.h"
 
 using namespace sound_test;
@@ -91,7 +92,7 @@ class SdlSoundThreads : public testing::Test {
 
 // A long sound cut off by a short one that plays whole, then another long one stopped.
 TEST_F(SdlSoundThreads, SoundsPlayWholeUnlessCutOffOrStopped) {
-  ASSERT_TRUE(PlayFromMemory(LevelSound(88200, 0.5)));
+  ASSERT_TRUE(PlayAndWaitForDecoding(LevelSound(88200, 0.5)));
   EXPECT_TRUE(platform_test::SoundDeviceOpen());
   WaitForLast(16384, 2048);
   ASSERT_TRUE(PlayFromMemory(LevelSound(4410, -0.25)));
@@ -118,7 +119,7 @@ TEST_F(SdlSoundThreads, SoundsPlayWholeUnlessCutOffOrStopped) {
 TEST(SdlSound, WithoutAnAudioDeviceTheGameStaysSilent) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   platform_test::CloseSoundDevice();
-  EXPECT_EQ(TRUE, PlayFromMemory(LevelSound(441, 0.5)));
+  EXPECT_EQ(TRUE, PlayAndWaitForDecoding(LevelSound(441, 0.5)));
   EXPECT_FALSE(platform_test::SoundDeviceOpen());
   EXPECT_EQ(TRUE, PlaySoundW(nullptr, nullptr, 0));
   // Without a device the data is still checked.

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/HeadlessSound.h"
-#include "platform/TestControls.h"
 #include "platform/Windows.h"
+#include "platform/testing/HeadlessSound.h"
+#include "platform/testing/TestControls.h"
+#include "sound/DecodedPlay.h"
 #include "sound/WaveFile.h"
 
 using platform_test::PlayingSound;
@@ -17,13 +18,6 @@ using namespace sound_test;
 namespace {
 
 using Bytes = std::vector<unsigned char>;
-
-// PlaySoundW, then the wait until the player has decoded what it accepted.
-BOOL PlayFromMemoryAndDecode(const ExactBuffer& sound) {
-  const BOOL accepted = PlayFromMemory(sound);
-  platform_test::WaitForSoundDecoding();
-  return accepted;
-}
 
 constexpr int outputRate = platform_test::DecodedSound::outputRate;
 constexpr double fullScale = 32768.0;
@@ -37,7 +31,7 @@ class PlaySound : public testing::Test {
     auto playing = PlayingSound();
     auto startedBefore = StartedSounds().size();
     SetLastError(ERROR_SUCCESS);
-    EXPECT_EQ(FALSE, PlayFromMemoryAndDecode(sound));
+    EXPECT_EQ(FALSE, PlayAndWaitForDecoding(sound));
     EXPECT_EQ(error, GetLastError());
     EXPECT_EQ(startedBefore, StartedSounds().size());
     EXPECT_EQ(playing, PlayingSound());
@@ -46,7 +40,7 @@ class PlaySound : public testing::Test {
   // How many frames play from the first `length` bytes of `file`; nothing if refused.
   static std::optional<std::size_t> FramesPlayed(const Bytes& file, std::size_t length) {
     platform_test::ClearSoundRecord();
-    if (!PlayFromMemoryAndDecode(ExactBuffer(file, length))) return std::nullopt;
+    if (!PlayAndWaitForDecoding(ExactBuffer(file, length))) return std::nullopt;
     const auto playing = PlayingSound();
     EXPECT_NE(nullptr, playing) << "accepted, but its decoding failed";
     return playing ? playing->FrameCount() : 0;
@@ -66,8 +60,7 @@ TEST_F(PlaySound, PlaysEveryEncodingWhollyConvertedToTheOutput) {
                                     << "/" << format.bitsPerSample);
     const std::vector<double> levels =
         format.channels == 1 ? std::vector{0.5} : std::vector{0.5, -0.25};
-    ASSERT_TRUE(
-        PlayFromMemoryAndDecode(ExactBuffer(ConstantWave(format, format.rate / 4, levels))));
+    ASSERT_TRUE(PlayAndWaitForDecoding(ExactBuffer(ConstantWave(format, format.rate / 4, levels))));
     auto sound = PlayingSound();
     ASSERT_EQ(StartedSounds().back(), sound);
     EXPECT_EQ(static_cast<int>(format.rate), sound->sourceRate);
@@ -88,15 +81,15 @@ TEST_F(PlaySound, OutputFormatPassesThroughUnchanged) {
     data.push_back(static_cast<unsigned char>(sample));
     data.push_back(static_cast<unsigned char>(static_cast<std::uint16_t>(sample) >> 8));
   }
-  ASSERT_TRUE(PlayFromMemoryAndDecode(ExactBuffer(WaveFile({pcmTag, 2, 44100, 16}, data))));
+  ASSERT_TRUE(PlayAndWaitForDecoding(ExactBuffer(WaveFile({pcmTag, 2, 44100, 16}, data))));
   EXPECT_EQ(expected, PlayingSound()->samples);
 }
 
 TEST_F(PlaySound, ANewSoundReplacesThePlayingOneAndNullStopsIt) {
   ASSERT_TRUE(
-      PlayFromMemoryAndDecode(ExactBuffer(ConstantWave({pcmTag, 1, 22050, 16}, 500, {0.1}))));
+      PlayAndWaitForDecoding(ExactBuffer(ConstantWave({pcmTag, 1, 22050, 16}, 500, {0.1}))));
   ASSERT_TRUE(
-      PlayFromMemoryAndDecode(ExactBuffer(ConstantWave({pcmTag, 1, 11025, 16}, 500, {0.2}))));
+      PlayAndWaitForDecoding(ExactBuffer(ConstantWave({pcmTag, 1, 11025, 16}, 500, {0.2}))));
   ASSERT_EQ(2u, StartedSounds().size());
   EXPECT_EQ(StartedSounds()[1], PlayingSound());
   EXPECT_EQ(11025, PlayingSound()->sourceRate);
@@ -109,7 +102,7 @@ TEST_F(PlaySound, ANewSoundReplacesThePlayingOneAndNullStopsIt) {
 }
 
 TEST_F(PlaySound, OtherWaysOfPlayingAreNotSupported) {
-  ASSERT_TRUE(PlayFromMemoryAndDecode(ExactBuffer(ConstantWave({}, 100, {0.5}))));
+  ASSERT_TRUE(PlayAndWaitForDecoding(ExactBuffer(ConstantWave({}, 100, {0.5}))));
   ExactBuffer sound(ConstantWave({}, 100, {0.5}));
   for (DWORD flags :
        {SND_MEMORY | SND_NODEFAULT, SND_MEMORY | SND_ASYNC | SND_LOOP, SND_FILENAME | SND_ASYNC}) {
@@ -121,7 +114,7 @@ TEST_F(PlaySound, OtherWaysOfPlayingAreNotSupported) {
 }
 
 TEST_F(PlaySound, ForeignDataIsRefused) {
-  ASSERT_TRUE(PlayFromMemoryAndDecode(ExactBuffer(ConstantWave({}, 100, {0.5}))));
+  ASSERT_TRUE(PlayAndWaitForDecoding(ExactBuffer(ConstantWave({}, 100, {0.5}))));
   // "RIB" differs from the tag at its third byte, so nothing after it may be read.
   const std::vector<std::string> foreign = {"X",
                                             "RIB",
@@ -203,7 +196,7 @@ TEST_F(PlaySound, DamagedHeadersAreReadSafely) {
       damaged[8 + next(dataSizeOffset - 8)] = static_cast<unsigned char>(next(256));
     }
     SetLastError(ERROR_SUCCESS);
-    if (!PlayFromMemoryAndDecode(ExactBuffer(damaged))) {
+    if (!PlayAndWaitForDecoding(ExactBuffer(damaged))) {
       EXPECT_TRUE(GetLastError() == ERROR_INVALID_DATA || GetLastError() == ERROR_NOT_ENOUGH_MEMORY)
           << round << ": " << GetLastError();
     }

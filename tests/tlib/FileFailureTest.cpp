@@ -6,8 +6,8 @@
 
 #include "ScratchFolder.h"
 #include "ThrowsMessage.h"
-#include "platform/TestControls.h"
 #include "platform/Windows.h"
+#include "platform/testing/TestControls.h"
 #include "tlib/File.h"
 
 using tlib::TFile;

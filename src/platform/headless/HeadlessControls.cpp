@@ -1,13 +1,13 @@
-#include "platform/HeadlessControls.h"
+#include "platform/testing/HeadlessControls.h"
 
-#include "platform/HeadlessFrames.h"
-#include "platform/HeadlessSound.h"
-#include "platform/TestControls.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "platform/posix/Desktop.h"
 #include "platform/posix/InputEvents.h"
 #include "platform/posix/InputState.h"
 #include "platform/posix/WindowTable.h"
+#include "platform/testing/HeadlessFrames.h"
+#include "platform/testing/HeadlessSound.h"
+#include "platform/testing/TestControls.h"
 
 namespace platform_test {
 namespace {

@@ -1,14 +1,14 @@
 // Presentation of the headless backend: no window system, so every frame a
 // Direct3D device presents is kept in memory, the last one per window, for
-// tests to read (platform/HeadlessFrames.h) and to save as a picture.
+// tests to read (platform/testing/HeadlessFrames.h) and to save as a picture.
 #include <SDL.h>
 
 #include <map>
 #include <mutex>
 
-#include "platform/HeadlessFrames.h"
 #include "platform/posix/Presenter.h"
 #include "platform/posix/WinUser.h"
+#include "platform/testing/HeadlessFrames.h"
 
 namespace {
 

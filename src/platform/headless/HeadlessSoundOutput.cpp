@@ -2,12 +2,12 @@
 //
 // Stands in for: the output of PlaySoundW as platform/posix/MMSystem.h describes it.
 // Leaves out: time. A recorded sound plays until it is stopped or replaced; tests read the
-// record through platform/HeadlessSound.h.
+// record through platform/testing/HeadlessSound.h.
 #include <mutex>
 
-#include "platform/HeadlessSound.h"
-#include "platform/TestControls.h"
 #include "platform/posix/SoundOutput.h"
+#include "platform/testing/HeadlessSound.h"
+#include "platform/testing/TestControls.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "platform/TestControls.h"
+#include "platform/testing/TestControls.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// Failures arranged by tests (platform/TestControls.h), consumed by the stand-ins.
+// Failures arranged by tests (platform/testing/TestControls.h), consumed by the stand-ins.
 #pragma once
 
 #include "platform/posix/WinTypes.h"

@@ -1,9 +1,9 @@
 #include "platform/posix/SoundPlayer.h"
 
-#include "platform/TestControls.h"
 #include "platform/posix/CallFailures.h"
 #include "platform/posix/WaveHeader.h"
 #include "platform/posix/WinBase.h"
+#include "platform/testing/TestControls.h"
 
 namespace platform {
 namespace {

@@ -12,9 +12,9 @@
 #include <mutex>
 #include <span>
 
-#include "platform/SdlSound.h"
-#include "platform/TestControls.h"
 #include "platform/posix/SoundOutput.h"
+#include "platform/testing/SdlSound.h"
+#include "platform/testing/TestControls.h"
 
 namespace {
 

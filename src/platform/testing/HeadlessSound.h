@@ -22,7 +22,7 @@ std::shared_ptr<const DecodedSound> PlayingSound();
 // How many times PlaySoundW stopped the output (with or without a sound playing).
 int SoundStopCount();
 
-// Waits for the sound player's thread (platform/TestControls.h), then forgets the started
+// Waits for the sound player's thread (platform/testing/TestControls.h), then forgets the started
 // sounds, the playing one and the stops.
 void ClearSoundRecord();
 

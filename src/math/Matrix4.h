@@ -1,12 +1,12 @@
 // A 4 x 4 double matrix in Direct3D's row-vector convention: a point is a row
 // vector to the left of the matrix (p' = p * M), so translation sits in the
-// last row. Header-only, so that the game rules can build their projection
-// without linking the renderer.
+// last row. Header-only, used by the game rules for their camera and by the
+// renderer for Direct3D's transforms.
 #pragma once
 
 #include <cmath>
 
-#include "render/Vector3.h"
+#include "math/Vector3.h"
 
 struct Matrix4 {
   // m[row][column].

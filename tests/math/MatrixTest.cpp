@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "render/Matrix4.h"
+#include "math/Matrix4.h"
 
 namespace {
 

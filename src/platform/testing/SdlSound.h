@@ -7,9 +7,9 @@ namespace platform_test {
 // PlaySoundW starts.
 bool SoundDeviceOpen();
 
-// Waits for the sound player's thread (platform/TestControls.h), then closes the audio device
-// and forgets a failed attempt to open one, so that the next sound
-// opens a device afresh with the SDL_AUDIODRIVER then in the environment.
+// Waits for the sound player's thread (platform/testing/TestControls.h), then closes the audio
+// device and forgets a failed attempt to open one, so that the next sound opens a device afresh
+// with the SDL_AUDIODRIVER then in the environment.
 void CloseSoundDevice();
 
 }  // namespace platform_test
