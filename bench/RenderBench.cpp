@@ -1,8 +1,11 @@
-// One frame of a running game drawn through CRenderDevice the way the game
-// scene draws it: the ground, every road cell of a 65 x 65 map, 100 frogs, 16
-// cars, 5 road blocks and the preview block, then the overlay sprites; one
-// draw call per triangle, Clear and Present included (headless presenter).
-// The argument is the camera distance: 200 at rest, 731 fully zoomed out.
+// Frames drawn through CRenderDevice with the application's render states, on
+// the headless presenter, Clear and Present included:
+// - a running game the way the game scene draws it: the ground, every road
+//   cell of a 65 x 65 map, 100 frogs, 16 cars, 5 road blocks and the preview
+//   block, then the overlay sprites; one draw call per triangle. The argument
+//   is the camera distance: 200 at rest, 731 fully zoomed out;
+// - the title screen: one opaque picture as large as the window, drawn at its
+//   own size.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -10,11 +13,13 @@
 #include <random>
 #include <vector>
 
+#include "app/Presentation.h"
 #include "math/Matrix4.h"
 #include "platform/D3D9.h"
 #include "platform/Windows.h"
 #include "render/Direct3D.h"
 #include "render/RenderDevice.h"
+#include "render/ScreenSpace.h"
 #include "render/Sprite.h"
 
 namespace {
@@ -55,20 +60,27 @@ HWND MakeWindow() {
                          nullptr, nullptr);
 }
 
+// A window and its render device, set up as the application sets up its own.
+class Screen {
+ public:
+  Screen() : window_(MakeWindow()), device_(direct3D_.CreateDevice(false, window_, 1024, 768)) {
+    SetUpRenderStates(device_.get());
+  }
+  ~Screen() { DestroyWindow(window_); }
+  Screen(const Screen&) = delete;
+  Screen& operator=(const Screen&) = delete;
+
+  CRenderDevice* Device() { return device_.get(); }
+
+ private:
+  HWND window_;
+  CDirect3D direct3D_;
+  std::unique_ptr<CRenderDevice> device_;
+};
+
 class GameFrame {
  public:
-  explicit GameFrame(double zoom)
-      : window_(MakeWindow()),
-        device_(direct3D_.CreateDevice(false, window_, 1024, 768)),
-        zoom_(zoom) {
-    device_->SetClearColour(0xFFFFFFFE);
-    IDirect3DDevice9* d = device_->GetDevice();
-    d->SetRenderState(D3DRS_LIGHTING, FALSE);
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-    d->SetRenderState(D3DRS_ZENABLE, D3DZB_TRUE);
-    d->SetRenderState(D3DRS_ZWRITEENABLE, TRUE);
+  explicit GameFrame(double zoom) : device_(screen_.Device()), zoom_(zoom) {
     MakeResources();
     PlaceThings();
     projection_.m[0][0] = 2;
@@ -77,8 +89,6 @@ class GameFrame {
     projection_.m[2][3] = 1;
     projection_.m[3][2] = -2.003913894324853;
   }
-
-  ~GameFrame() { DestroyWindow(window_); }
 
   void Draw() {
     device_->BeginFrame();
@@ -103,9 +113,7 @@ class GameFrame {
       DrawTurned(cars_[i], 2.5, 2.5, carTextures_[i % 3]);
     for (const Placed& block : blocks_) DrawTurned(block, 2.3, 0.75, blockTexture_);
     DrawTurned(blocks_.front(), 2.3, 0.75, blockTexture_);  // the preview under the cursor
-    device_->SetTransform(TransformKind::Projection, Matrix4::Identity());
-    device_->SetTransform(TransformKind::View, Matrix4::Identity());
-    device_->SetTransform(TransformKind::World, Matrix4::Identity());
+    UseScreenSpace(device_);
     device_->DrawSprite(savedSprite_, 850, 20, 0, 0);
     DrawNumber(37, 900, 24);
     device_->DrawSprite(splattedSprite_, 850, 70, 0, 0);
@@ -179,9 +187,8 @@ class GameFrame {
     }
   }
 
-  HWND window_;
-  CDirect3D direct3D_;
-  std::unique_ptr<CRenderDevice> device_;
+  Screen screen_;
+  CRenderDevice* device_;
   double zoom_;
   Matrix4 projection_;
   std::vector<CTexture*> roadTextures_, carTextures_, roadAt_;
@@ -198,6 +205,22 @@ void BM_GameFrame(benchmark::State& state) {
 BENCHMARK(BM_GameFrame)
     ->Arg(200)
     ->Arg(731)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+void BM_TitleFrame(benchmark::State& state) {
+  Screen screen;
+  CRenderDevice* device = screen.Device();
+  CSprite* title = device->CreateSprite(1024, 768, Picture(1024, 768, 0x3060A0, false).data());
+  for (auto _ : state) {
+    device->BeginFrame();
+    UseScreenSpace(device);
+    device->DrawSprite(title, 512, 384, 0.5, 0.5);
+    device->EndFrame();
+  }
+}
+BENCHMARK(BM_TitleFrame)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);

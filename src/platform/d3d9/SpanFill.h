@@ -67,6 +67,9 @@ struct TexelRowSource {
   std::int64_t u, du;
   std::uint32_t Colour() const { return row[u >> 32]; }
   void Advance() { u += du; }
+  // A picture drawn at its own size (the title screen, the sprites): the run
+  // takes consecutive texels.
+  bool OneTexelPerPixel() const { return du == std::int64_t{1} << 32; }
 };
 
 // The same for a run that leaves the texture and wraps around.
@@ -156,6 +159,12 @@ inline void FillSolidRun(std::uint32_t* colours, std::uint16_t* depths, int coun
   }
 }
 
+// Consecutive texels copied without a depth test or a blend, a plain loop the
+// compiler vectorises.
+inline void CopyTexels(std::uint32_t* colours, const std::uint32_t* texels, int count) {
+  for (int i = 0; i < count; ++i) colours[i] = texels[i] | 0xFF000000u;
+}
+
 // `count` pixels from colours[0] / depths[0] on: the depth test (less or equal),
 // the depth write (also where the source is fully transparent: there is no
 // alpha test) and the blend.
@@ -165,15 +174,22 @@ inline void FillSpan(std::uint32_t* colours, std::uint16_t* depths, int count, D
   if constexpr (std::is_same_v<Depth, FlatDepth> && std::is_same_v<Source, SolidSource> &&
                 blendMode == BlendMode::Replace) {
     FillSolidRun<depthMode>(colours, depths, count, depth.value, source.colour);
-  } else {
-    for (int i = 0; i < count; ++i, depth.Advance(), source.Advance()) {
-      if constexpr (depthMode != DepthMode::Off) {
-        const std::uint16_t z = depth.Value();
-        if (z > depths[i]) continue;
-        if constexpr (depthMode == DepthMode::TestWrite) depths[i] = z;
-      }
-      WritePixel<blendMode>(colours[i], source.Colour(), state);
+    return;
+  }
+  if constexpr (std::is_same_v<Source, TexelRowSource> && depthMode == DepthMode::Off &&
+                blendMode == BlendMode::Replace) {
+    if (source.OneTexelPerPixel()) {
+      CopyTexels(colours, source.row + (source.u >> 32), count);
+      return;
     }
+  }
+  for (int i = 0; i < count; ++i, depth.Advance(), source.Advance()) {
+    if constexpr (depthMode != DepthMode::Off) {
+      const std::uint16_t z = depth.Value();
+      if (z > depths[i]) continue;
+      if constexpr (depthMode == DepthMode::TestWrite) depths[i] = z;
+    }
+    WritePixel<blendMode>(colours[i], source.Colour(), state);
   }
 }
 
