@@ -1,5 +1,6 @@
-// Windows finds a file whatever the case of the name it is asked for, and so do the stand-ins:
-// a game whose Data\ was copied from Windows finds "Data\title.bmp" in Data/Title.bmp.
+// Names of files that differ only in case name the same file, as on Windows: a
+// game whose Data folder was copied from Windows finds "data\title.bmp" in
+// Data/Title.bmp, and its best result is replaced instead of doubled.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -39,7 +40,7 @@ class FileNameCase : public testing::Test {
   ScratchFolder folder_;
 };
 
-TEST_F(FileNameCase, OpeningFindsTheNameThatDiffersOnlyInCase) {
+TEST_F(FileNameCase, OpeningAndLoadingFindTheNameThatDiffersOnlyInCase) {
   for (const char16_t* name : {u"Data\\Title.bmp", u"data\\title.bmp", u"DATA\\TITLE.BMP"}) {
     HANDLE file = Open(name, GENERIC_READ, OPEN_EXISTING);
     ASSERT_NE(INVALID_HANDLE_VALUE, file);
@@ -48,9 +49,7 @@ TEST_F(FileNameCase, OpeningFindsTheNameThatDiffersOnlyInCase) {
   }
   EXPECT_EQ(INVALID_HANDLE_VALUE, Open(u"data\\Titles.bmp", GENERIC_READ, OPEN_EXISTING));
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, GetLastError());
-}
 
-TEST_F(FileNameCase, LoadImageFindsTheNameThatDiffersOnlyInCase) {
   ScratchFolder::Write(
       "Data/Road7.bmp",
       bmp_test::EncodeBmp({.width = 3, .height = 2, .pixels = bmp_test::sixColours}));
@@ -60,21 +59,20 @@ TEST_F(FileNameCase, LoadImageFindsTheNameThatDiffersOnlyInCase) {
   DeleteObject(image);
 }
 
-// Writing and replacing reach the existing file instead of making a second one beside it; a
-// name that matches nothing is created as the program wrote it.
-TEST_F(FileNameCase, WritingAndReplacingKeepOneFile) {
+// Writing, replacing and deleting reach the existing file instead of making a
+// second one beside it; a name that matches nothing is created as written.
+TEST_F(FileNameCase, WritingReplacingAndDeletingKeepOneFile) {
   CloseHandle(Open(u"data\\TITLE.bmp", GENERIC_WRITE, CREATE_ALWAYS));
   EXPECT_EQ(0u, fs::file_size("Data/Title.bmp"));
   CloseHandle(Open(u"DATA\\Jump.wav", GENERIC_WRITE, CREATE_ALWAYS));
   EXPECT_EQ((std::set<std::string>{"Jump.wav", "Title.bmp"}), Names("Data"));
 
-  ScratchFolder::Write("highscore.dat", {1});
-  ScratchFolder::Write("Highscore.dat.new", {2});
-  EXPECT_TRUE(MoveFileExW(WideText(u"Highscore.dat.new"), WideText(u"Highscore.dat"),
-                          MOVEFILE_REPLACE_EXISTING));
-  EXPECT_EQ((std::set<std::string>{"Data", "highscore.dat"}), Names("."));
-  EXPECT_EQ(Bytes{2}, ScratchFolder::Read("highscore.dat"));
-  EXPECT_TRUE(DeleteFileW(WideText(u"HIGHSCORE.DAT")));
+  ScratchFolder::Write("score.new", {'n'});
+  ScratchFolder::Write("score", {'o'});
+  EXPECT_TRUE(MoveFileExW(WideText(u"Score.NEW"), WideText(u"SCORE"), MOVEFILE_REPLACE_EXISTING));
+  EXPECT_EQ((std::set<std::string>{"Data", "score"}), Names("."));
+  EXPECT_EQ(Bytes{'n'}, ScratchFolder::Read("score"));
+  EXPECT_TRUE(DeleteFileW(WideText(u"Score")));
   EXPECT_EQ(std::set<std::string>{"Data"}, Names("."));
 }
 

@@ -7,17 +7,18 @@ thread_local std::vector<UINT> received;
 thread_local Answer answer;
 thread_local std::vector<HWND> made;
 
+bool IsRecorded(UINT message) {
+  return (message >= WM_USER && message < 0xC000) || message == WM_NCCREATE ||
+         message == WM_CREATE || message == WM_CLOSE || message == WM_DESTROY ||
+         message == WM_NCDESTROY;
+}
+
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  received.push_back(message);
+  if (IsRecorded(message)) received.push_back(message);
   if (answer) {
     if (std::optional<LRESULT> result = answer(window, message, wParam, lParam)) return *result;
   }
   return DefWindowProcW(window, message, wParam, lParam);
-}
-
-bool MarksLife(UINT message) {
-  return message == WM_NCCREATE || message == WM_CREATE || message == WM_CLOSE ||
-         message == WM_DESTROY || message == WM_NCDESTROY;
 }
 
 }  // namespace
@@ -35,10 +36,10 @@ void RegisterRecordingClass() {
   made.clear();
 }
 
-HWND Create(DWORD style, RECT outer, LPVOID parameter) {
-  HWND window = CreateWindowExW(0, WideText(className), WideText(u"Recorded"), style, outer.left,
+HWND Create(DWORD style, RECT outer, const char16_t* text) {
+  HWND window = CreateWindowExW(0, WideText(className), WideText(text), style, outer.left,
                                 outer.top, outer.right - outer.left, outer.bottom - outer.top,
-                                nullptr, nullptr, nullptr, parameter);
+                                nullptr, nullptr, nullptr, nullptr);
   if (window != nullptr) made.push_back(window);
   return window;
 }
@@ -51,14 +52,6 @@ void DestroyAll() {
 }
 
 std::vector<UINT>& Received() { return received; }
-
-std::vector<UINT> LifeMessages() {
-  std::vector<UINT> life;
-  for (UINT message : received) {
-    if (MarksLife(message)) life.push_back(message);
-  }
-  return life;
-}
 
 void SetAnswer(Answer newAnswer) { answer = std::move(newAnswer); }
 
@@ -81,15 +74,11 @@ std::vector<MSG> Retrieve(int count) {
   return messages;
 }
 
-std::vector<Seen> RetrieveSeen(int count) {
+std::vector<Seen> RetrieveSeen(int count, bool timed) {
   std::vector<Seen> seen;
-  for (const MSG& message : Retrieve(count)) seen.push_back(SeenOf(message));
-  return seen;
-}
-
-std::vector<Seen> RetrieveUntimed(int count) {
-  std::vector<Seen> seen;
-  for (const MSG& message : Retrieve(count)) seen.push_back(UntimedSeenOf(message));
+  for (const MSG& message : Retrieve(count)) {
+    seen.push_back(Seen{message.message, message.wParam, message.lParam, timed ? message.time : 0});
+  }
   return seen;
 }
 

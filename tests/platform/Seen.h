@@ -15,15 +15,6 @@ struct Seen {
   bool operator==(const Seen&) const = default;
 };
 
-inline Seen SeenOf(const MSG& message) {
-  return Seen{message.message, message.wParam, message.lParam, message.time};
-}
-
-// The same without the time, for a clock the test does not control.
-inline Seen UntimedSeenOf(const MSG& message) {
-  return Seen{message.message, message.wParam, message.lParam};
-}
-
 inline std::ostream& operator<<(std::ostream& out, const Seen& seen) {
   return out << "{0x" << std::hex << seen.message << std::dec << ", " << seen.wParam << ", 0x"
              << std::hex << seen.lParam << std::dec << " @" << seen.time << "}";

@@ -1,7 +1,7 @@
-// Window classes and windows: what is sent while a window is made and
-// destroyed, the user-data slot, geometry and visibility. The same on the
-// stand-ins and on Windows itself.
-#include <string>
+// Window classes and windows: which window's procedure gets which message, the
+// user-data slot, and what ends with a window. The same on the stand-ins and on
+// Windows itself.
+#include <utility>
 #include <vector>
 
 #include "RecordingWindow.h"
@@ -9,142 +9,73 @@
 namespace {
 
 using WindowTest = RecordingTest;
-using Text = std::basic_string<WCHAR>;
 
-TEST_F(WindowTest, CreationSendsNcCreateAndCreateWithTheCreationParameters) {
-  int parameter = 0;
-  CREATESTRUCTW seen{};
-  Text seenClass;  // the structure's strings last only as long as the message
-  recording::SetAnswer([&](HWND, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
-    if (message == WM_NCCREATE) {
-      seen = *reinterpret_cast<CREATESTRUCTW*>(lParam);
-      seenClass = seen.lpszClass;
-    }
-    return std::nullopt;
-  });
+// A second class, whose procedure writes down which window got which message.
+constexpr char16_t otherClassName[] = u"Other";
+thread_local std::vector<std::pair<HWND, UINT>> otherReceived;
 
-  HWND window = recording::Create(0x80CB0000, RECT{-3, -14, 1027, 783}, &parameter);
-
-  ASSERT_NE(window, nullptr);
-  EXPECT_EQ(recording::LifeMessages(), (std::vector<UINT>{WM_NCCREATE, WM_CREATE}));
-  EXPECT_EQ(seen.lpCreateParams, &parameter);
-  EXPECT_EQ((std::vector<int>{seen.x, seen.y, seen.cx, seen.cy}),
-            (std::vector<int>{-3, -14, 1030, 797}));
-  EXPECT_EQ(DWORD(seen.style), 0x80CB0000u);
-  EXPECT_EQ(seenClass, WideText(recording::className));
-  char16_t text[16] = {};
-  GetWindowTextW(window, WideText(text), 16);
-  EXPECT_EQ(std::u16string(text), u"Recorded");
+LRESULT CALLBACK OtherProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message >= WM_USER && message < 0xC000) otherReceived.emplace_back(window, message);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
-TEST_F(WindowTest, AnUnknownClassGivesNoWindow) {
-  EXPECT_EQ(CreateWindowExW(0, WideText(u"Nobody"), WideText(u""), WS_POPUP, 0, 0, 10, 10, nullptr,
-                            nullptr, nullptr, nullptr),
-            nullptr);
-}
-
-struct Refusal {
-  UINT message;
-  LRESULT answer;
-  std::vector<UINT> expected;
-};
-
-// Whether a refused WM_CREATE is followed by WM_DESTROY is in
-// StandInRulesTest.cpp: Wine leaves it out.
-TEST_F(WindowTest, RefusingCreationEndsTheWindowAtOnce) {
-  const Refusal refusals[] = {
-      {WM_NCCREATE, FALSE, {WM_NCCREATE, WM_NCDESTROY}},
-      {WM_CREATE, -1, {WM_NCCREATE, WM_CREATE, WM_NCDESTROY}},
-  };
-  for (const Refusal& refusal : refusals) {
-    recording::Received().clear();
-    recording::AnswerWith(refusal.message, refusal.answer);
-    EXPECT_EQ(recording::Create(), nullptr);
-    std::vector<UINT> life = recording::LifeMessages();
-    std::erase(life, UINT(WM_DESTROY));
-    EXPECT_EQ(life, refusal.expected);
-  }
-}
-
-// Escape posts WM_CLOSE to the game's window, and DefWindowProcW destroys it.
-TEST_F(WindowTest, APostedCloseDestroysTheWindow) {
-  HWND window = recording::Create();
-  recording::Received().clear();
-  ASSERT_TRUE(PostMessageW(window, WM_CLOSE, 0, 0));
-
-  std::vector<MSG> messages = recording::Retrieve(1);
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].message, UINT(WM_CLOSE));
-  DispatchMessageW(&messages[0]);
-
-  EXPECT_EQ(recording::LifeMessages(), (std::vector<UINT>{WM_CLOSE, WM_DESTROY, WM_NCDESTROY}));
-  EXPECT_FALSE(IsWindow(window));
-  EXPECT_FALSE(DestroyWindow(window));
-}
-
-TEST_F(WindowTest, TheWindowStillAnswersDuringItsDestruction) {
-  HWND window = recording::Create();
-  std::vector<BOOL> aliveDuring;
-  recording::SetAnswer([&](HWND self, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
-    if (message == WM_DESTROY || message == WM_NCDESTROY) aliveDuring.push_back(IsWindow(self));
-    return std::nullopt;
-  });
-  recording::Received().clear();
-
-  ASSERT_TRUE(DestroyWindow(window));
-  EXPECT_EQ(aliveDuring, (std::vector<BOOL>{TRUE, TRUE}));
-  EXPECT_EQ(recording::LifeMessages(), (std::vector<UINT>{WM_DESTROY, WM_NCDESTROY}));
-}
-
-TEST_F(WindowTest, ClassNamesAreUniqueAndCopiedOutWithinTheBuffer) {
+HWND CreateOfOtherClass() {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(WNDCLASSEXW);
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.lpszClassName = WideText(recording::className);
+  windowClass.lpfnWndProc = OtherProcedure;
+  windowClass.lpszClassName = WideText(otherClassName);
+  RegisterClassExW(&windowClass);
   EXPECT_EQ(RegisterClassExW(&windowClass), 0);
   EXPECT_EQ(GetLastError(), DWORD(ERROR_CLASS_ALREADY_EXISTS));
-
-  char16_t name[8] = {};
-  EXPECT_EQ(GetClassNameW(recording::Create(), WideText(name), 3), 2);
-  EXPECT_EQ(std::u16string(name), u"Re");
+  otherReceived.clear();
+  return CreateWindowExW(0, WideText(otherClassName), WideText(u""), WS_POPUP, 0, 0, 10, 10,
+                         nullptr, nullptr, nullptr, nullptr);
 }
 
-TEST_F(WindowTest, UserDataHoldsAWholePointer) {
-  HWND window = recording::Create();
+// The game finds the object behind a window through its user data: with two
+// windows, each procedure sees only its own window's messages, and each window
+// keeps its own data.
+TEST_F(WindowTest, EachWindowGetsItsOwnMessagesAndKeepsItsOwnData) {
+  HWND mine = recording::Create();
+  HWND other = CreateOfOtherClass();
+  ASSERT_NE(other, nullptr);
   const auto pointer = LONG_PTR(0x123456789ABCDEF0);
+  EXPECT_EQ(SetWindowLongPtrW(mine, GWLP_USERDATA, pointer), 0);
+  EXPECT_EQ(SetWindowLongPtrW(other, GWLP_USERDATA, 2), 0);
+  recording::AnswerWith(WM_USER, 42);
+  recording::Received().clear();
 
-  EXPECT_EQ(SetWindowLongPtrW(window, GWLP_USERDATA, pointer), 0);
-  EXPECT_EQ(GetWindowLongPtrW(window, GWLP_USERDATA), pointer);
+  ASSERT_TRUE(PostMessageW(mine, WM_USER, 0, 0));
+  ASSERT_TRUE(PostMessageW(other, WM_USER + 1, 0, 0));
+  ASSERT_TRUE(PostMessageW(nullptr, WM_USER + 2, 0, 0));  // to the thread, for no window
+  std::vector<MSG> posted = recording::Retrieve(3);
+  ASSERT_EQ(posted.size(), 3u);
+  EXPECT_EQ(DispatchMessageW(&posted[0]), 42);
+  EXPECT_EQ(DispatchMessageW(&posted[1]), 0);
+  EXPECT_EQ(posted[2].hwnd, nullptr);
+  EXPECT_EQ(DispatchMessageW(&posted[2]), 0);
+  EXPECT_EQ(recording::Received(), std::vector<UINT>{WM_USER});
+  EXPECT_EQ(otherReceived, (std::vector<std::pair<HWND, UINT>>{{other, WM_USER + 1}}));
+  EXPECT_EQ(GetWindowLongPtrW(mine, GWLP_USERDATA), pointer);
+  EXPECT_EQ(GetWindowLongPtrW(other, GWLP_USERDATA), 2);
+  DestroyWindow(other);
+}
+
+TEST_F(WindowTest, TimersAndPostsEndWithTheirWindow) {
+  HWND window = recording::Create();
+  HWND other = recording::Create();
+  ASSERT_NE(SetTimer(window, 1, 20, nullptr), 0u);
+  ASSERT_NE(SetTimer(other, 2, 50, nullptr), 0u);
+  ASSERT_TRUE(PostMessageW(window, WM_USER, 0, 0));
+  std::vector<MSG> posted = recording::Retrieve(1);
   ASSERT_TRUE(DestroyWindow(window));
-  EXPECT_EQ(SetWindowLongPtrW(window, GWLP_USERDATA, pointer), 0);
-  EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_WINDOW_HANDLE));
-}
+  recording::Received().clear();
 
-// How wide the frame is depends on the system's settings; that the client
-// area comes out as asked does not.
-TEST_F(WindowTest, AWindowOfTheAdjustedSizeHasTheRequestedClientArea) {
-  for (DWORD style : {DWORD(0x80CB0000), DWORD(WS_OVERLAPPEDWINDOW), DWORD(WS_POPUP)}) {
-    RECT outer;
-    ASSERT_TRUE(SetRect(&outer, 0, 0, 1024, 768));
-    ASSERT_TRUE(AdjustWindowRect(&outer, style, FALSE));
-    HWND window = recording::Create(style, outer);
-
-    RECT client;
-    ASSERT_TRUE(GetClientRect(window, &client));
-    EXPECT_EQ((std::vector<LONG>{client.left, client.top, client.right, client.bottom}),
-              (std::vector<LONG>{0, 0, 1024, 768}))
-        << std::hex << style;
-  }
-}
-
-TEST_F(WindowTest, WindowsStartHiddenUnlessTheirStyleSaysVisible) {
-  HWND hidden = recording::Create();
-  EXPECT_FALSE(IsWindowVisible(hidden));
-  EXPECT_FALSE(ShowWindow(hidden, SW_SHOW));
-  EXPECT_TRUE(IsWindowVisible(hidden));
-  EXPECT_TRUE(ShowWindow(hidden, SW_HIDE));
-  EXPECT_FALSE(IsWindowVisible(hidden));
-  EXPECT_TRUE(IsWindowVisible(recording::Create(WS_POPUP | WS_VISIBLE)));
+  EXPECT_EQ(DispatchMessageW(&posted.at(0)), 0);
+  EXPECT_TRUE(recording::Received().empty());
+  EXPECT_EQ(recording::RetrieveSeen(1, false), (std::vector<Seen>{{WM_TIMER, 2}}));
+  EXPECT_FALSE(PostMessageW(window, WM_USER, 0, 0));
+  EXPECT_EQ(SetTimer(window, 1, 20, nullptr), 0u);
 }
 
 }  // namespace

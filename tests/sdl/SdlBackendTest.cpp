@@ -1,91 +1,58 @@
 // The SDL2 backend with a real SDL window, on SDL's offscreen video driver so
-// that it runs without a display: windows, the message loop with its timer,
-// keyboard, mouse, the close button and the cursor.
+// that it runs without a display: windows, keyboard, mouse, the close button,
+// the cursor, posts that wake the message loop, and the frames the render
+// device presents into the window. SmokeProgram.cpp runs a timer.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
-#include "gui/GuiApplication.h"
-#include "gui/MessageHandler.h"
-#include "gui/Window.h"
-#include "platform/Windows.h"
+#include "math/Matrix4.h"
+#include "platform/D3D9.h"
 #include "platform/sdl/SdlTestControls.h"
 #include "platform/sdl/SdlWindows.h"
-#include "tests/platform/Seen.h"
+#include "render/Direct3D.h"
+#include "render/RenderDevice.h"
+#include "render/Sprite.h"
+#include "tests/platform/RecordingWindow.h"
 
-using CorvelGUI::CGuiApplication;
-using CorvelGUI::CWindow;
 namespace sdl = platform_test::sdl;
 
 namespace {
 
-class RecordingHandler final : public CorvelGUI::IMessageHandler {
- public:
-  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
-    if (message >= WM_KEYDOWN || message == WM_DESTROY)
-      received.push_back(Seen{message, wParam, lParam});
-    if (message != WM_TIMER) return false;
-    result = 0;
-    return true;
-  }
-
-  std::vector<Seen> received;
-};
-
-class SdlBackend : public ::testing::Test {
+// A shown window with the game's style and a client area of 1024 x 768.
+class SdlBackend : public RecordingTest {
  protected:
-  static void SetUpTestSuite() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);  // no display needed
-    application_ = new CGuiApplication(nullptr);
-  }
-  static void TearDownTestSuite() {
-    delete application_;
-    application_ = nullptr;
-  }
-
   void SetUp() override {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);  // no display needed
+    RecordingTest::SetUp();
     RECT outer{0, 0, 1024, 768};
     ASSERT_TRUE(AdjustWindowRect(&outer, 0x80CB0000, FALSE));
-    window_ = application_->MakeWindow(&handler_, u"Marrowick \u00e9", outer.right - outer.left,
-                                       outer.bottom - outer.top);
-    handle_ = window_->GetHandle();
-    window_->Show(true);
-  }
-  void TearDown() override {
-    if (IsWindow(handle_)) DestroyWindow(handle_);
+    window_ = recording::Create(0x80CB0000 | WS_VISIBLE, outer, u"Marrowick \u00e9");
+    ASSERT_NE(window_, nullptr);
+    recording::Received().clear();
   }
 
-  // Runs the message loop until the handler has seen `count` messages.
-  std::vector<Seen> Receive(std::size_t count) {
-    MSG message;
-    while (handler_.received.size() < count && GetMessageW(&message, nullptr, 0, 0) > 0) {
-      DispatchMessageW(&message);
-    }
-    return handler_.received;
-  }
-
-  static CGuiApplication* application_;
-  RecordingHandler handler_;
-  CWindow* window_ = nullptr;
-  HWND handle_ = nullptr;
+  HWND window_ = nullptr;
 };
 
-CGuiApplication* SdlBackend::application_ = nullptr;
-
 TEST_F(SdlBackend, TheWindowIsARealFixedSizeSdlWindowWithTheWindowText) {
-  ASSERT_NE(platform::sdl::WindowFor(handle_), nullptr);
-  EXPECT_EQ(sdl::WindowTitle(handle_), "Marrowick \xC3\xA9");
-  EXPECT_FALSE(sdl::IsResizable(handle_));
-  EXPECT_TRUE(sdl::IsShown(handle_));
-  EXPECT_EQ(sdl::ClientWidth(handle_), 1024);
-  EXPECT_EQ(sdl::ClientHeight(handle_), 768);
+  ASSERT_NE(platform::sdl::WindowFor(window_), nullptr);
+  EXPECT_EQ(sdl::WindowTitle(window_), "Marrowick \xC3\xA9");
+  EXPECT_FALSE(sdl::IsResizable(window_));
+  EXPECT_TRUE(sdl::IsShown(window_));
+  EXPECT_EQ((std::pair{sdl::ClientWidth(window_), sdl::ClientHeight(window_)}),
+            (std::pair{1024, 768}));
   EXPECT_GT(GetSystemMetrics(SM_CXSCREEN), 0);
   EXPECT_GT(GetSystemMetrics(SM_CYSCREEN), 0);
-  window_->Show(false);
-  EXPECT_FALSE(sdl::IsShown(handle_));
+  ShowWindow(window_, SW_HIDE);
+  EXPECT_FALSE(sdl::IsShown(window_));
 
   EXPECT_EQ(ShowCursor(FALSE), -1);
   EXPECT_FALSE(sdl::IsSystemCursorShown());
@@ -93,72 +60,81 @@ TEST_F(SdlBackend, TheWindowIsARealFixedSizeSdlWindowWithTheWindowText) {
   EXPECT_TRUE(sdl::IsSystemCursorShown());
 }
 
-TEST_F(SdlBackend, TheTimerTicksAtItsPeriod) {
-  ASSERT_NE(SetTimer(handle_, 1, 20, nullptr), 0u);
-  MSG message;
-  std::vector<DWORD> times;
-  while (times.size() < 3 && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (message.message == WM_TIMER) times.push_back(message.time);
-  }
-  ASSERT_EQ(times.size(), 3u);
-  EXPECT_GE(times[1] - times[0], 20u);
-  EXPECT_GE(times[2] - times[1], 20u);
-  EXPECT_TRUE(KillTimer(handle_, 1));
-}
+// Which key is which, the characters of keys and of text, and mouse buttons;
+// the bits the messages carry are the stand-ins' own (InputTest.cpp).
+TEST_F(SdlBackend, KeysTextAndTheMouseBecomeWindowsMessages) {
+  sdl::PushKey(window_, "Return", true);
+  sdl::PushText(window_, "a\xC3\xA9");
+  sdl::PushKey(window_, "F13", true);  // no virtual key: no message
+  sdl::PushKey(window_, "Escape", false);
+  sdl::PushKey(window_, "A", true);
+  sdl::PushMouseMove(window_, 100, 700);
+  sdl::PushMouseButton(window_, platform::MouseButton::Right, true, 5, 6);
+  sdl::PushMouseButton(window_, platform::MouseButton::Left, false, 101, 701);
 
-TEST_F(SdlBackend, KeysAndTheMouseBecomeWindowsMessages) {
-  sdl::PushKey(handle_, "Return", true);
-  sdl::PushKey(handle_, "A", true);
-  sdl::PushKey(handle_, "A", true, true);
-  sdl::PushText(handle_, "a\xC3\xA9");
-  sdl::PushKey(handle_, "A", false);
-  sdl::PushKey(handle_, "F13", true);  // no virtual key: no message
-  sdl::PushKey(handle_, "Escape", false);
-  sdl::PushMouseMove(handle_, 100, 700);
-  sdl::PushMouseButton(handle_, platform::MouseButton::Left, true, 100, 700);
-  sdl::PushMouseButton(handle_, platform::MouseButton::Left, false, 101, 701);
-  sdl::PushMouseButton(handle_, platform::MouseButton::Right, true, 5, 6);
-  sdl::PushMouseButton(handle_, platform::MouseButton::Right, false, 5, 6);
-
-  std::vector<Seen> expected = {
-      {WM_KEYDOWN, VK_RETURN, 0x1},
-      {WM_CHAR, 13, 0x1},
-      {WM_KEYDOWN, 'A', 0x1},
-      {WM_KEYDOWN, 'A', 0x40000001},
-      {WM_CHAR, 'a', 0x1},
-      {WM_CHAR, 0xE9, 0x1},
-      {WM_KEYUP, 'A', 0xC0000001},
-      {WM_KEYUP, VK_ESCAPE, 0xC0000001},
-      {WM_MOUSEMOVE, 0, MAKELPARAM(100, 700)},
-      {WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 700)},
-      {WM_LBUTTONUP, 0, MAKELPARAM(101, 701)},
-      {WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 6)},
-      {WM_RBUTTONUP, 0, MAKELPARAM(5, 6)},
-  };
-  EXPECT_EQ(Receive(expected.size()), expected);
-  EXPECT_EQ(GetAsyncKeyState(VK_RETURN), SHORT(0x8001));
-  EXPECT_EQ(GetAsyncKeyState('A'), 1);
-  sdl::PushKey(handle_, "Return", false);
-  Receive(expected.size() + 1);
+  std::vector<Seen> expected = {{WM_KEYDOWN, VK_RETURN, 0x1},
+                                {WM_CHAR, 13, 0x1},
+                                {WM_CHAR, 'a', 0x1},
+                                {WM_CHAR, 0xE9, 0x1},
+                                {WM_KEYUP, VK_ESCAPE, 0xC0000001},
+                                {WM_KEYDOWN, 'A', 0x1},
+                                {WM_MOUSEMOVE, 0, MAKELPARAM(100, 700)},
+                                {WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 6)},
+                                {WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(101, 701)}};
+  EXPECT_EQ(recording::RetrieveSeen(int(expected.size()), false), expected);
 }
 
 TEST_F(SdlBackend, TheCloseButtonClosesTheWindow) {
-  sdl::PushCloseButton(handle_);
-  EXPECT_EQ(Receive(1), (std::vector<Seen>{{WM_DESTROY}}));
-  EXPECT_FALSE(IsWindow(handle_));
-  EXPECT_EQ(platform::sdl::WindowFor(handle_), nullptr);
+  sdl::PushCloseButton(window_);
+  DispatchMessageW(&recording::Retrieve(1).at(0));
+  EXPECT_EQ(recording::Received(), (std::vector<UINT>{WM_CLOSE, WM_DESTROY, WM_NCDESTROY}));
+  EXPECT_EQ(platform::sdl::WindowFor(window_), nullptr);
 }
 
 TEST_F(SdlBackend, PostsFromAnotherThreadWakeTheLoop) {
   constexpr int count = 50;
   std::thread poster([this] {
-    for (int i = 0; i < count; ++i) PostMessageW(handle_, WM_USER, WPARAM(i), 0);
+    for (int i = 0; i < count; ++i) PostMessageW(window_, WM_USER, WPARAM(i), 0);
   });
-  std::vector<Seen> received = Receive(count);
+  std::vector<Seen> received = recording::RetrieveSeen(count, false);
   poster.join();
   std::vector<Seen> expected;
   for (int i = 0; i < count; ++i) expected.push_back(Seen{WM_USER, WPARAM(i)});
   EXPECT_EQ(received, expected);
+}
+
+// Whether an OpenGL driver (Mesa's, with LLVM for software rendering) has been
+// loaded into this process.
+bool OpenGlLoaded() {
+  std::ifstream maps("/proc/self/maps");
+  for (std::string line; std::getline(maps, line);) {
+    for (const char* library : {"libGL", "libEGL", "libLLVM", "_dri.so"}) {
+      if (line.find(library) != std::string::npos) return true;
+    }
+  }
+  return false;
+}
+
+TEST_F(SdlBackend, TheWindowShowsThePresentedFrameThroughACopy) {
+  {
+    CDirect3D direct3D;
+    const std::unique_ptr<CRenderDevice> device(direct3D.CreateDevice(false, window_, 1024, 768));
+    device->SetClearColour(0xFF336699);
+    device->GetDevice()->SetRenderState(D3DRS_LIGHTING, FALSE);
+    const std::vector<std::uint32_t> red(4 * 4, 0xFFFF0000);
+    CSprite* sprite = device->CreateSprite(4, 4, red.data());
+    device->BeginFrame();
+    device->SetTransform(TransformKind::Projection, Matrix4::Identity());
+    device->SetTransform(TransformKind::View, Matrix4::Identity());
+    device->SetTransform(TransformKind::World, Matrix4::Identity());
+    device->DrawSprite(sprite, 10, 20, 0, 0);
+    device->EndFrame();
+  }
+  EXPECT_EQ((std::vector<long>{0x336699, 0xFF0000, 0xFF0000, 0x336699, 0x336699}),
+            (std::vector<long>{sdl::ShownColour(window_, 0, 0), sdl::ShownColour(window_, 10, 20),
+                               sdl::ShownColour(window_, 13, 23), sdl::ShownColour(window_, 14, 20),
+                               sdl::ShownColour(window_, 1023, 767)}));
+  EXPECT_FALSE(OpenGlLoaded()) << "showing a frame costs a copy, not a second renderer";
 }
 
 // Without any display SDL still offers its offscreen driver, where a window is
@@ -171,14 +147,9 @@ TEST(SdlWithoutADisplayDeathTest, CreatingAWindowFailsWithALastError) {
     for (const char* variable : {"SDL_VIDEODRIVER", "DISPLAY", "WAYLAND_DISPLAY"}) {
       unsetenv(variable);
     }
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.lpszClassName = u"NoDisplay";
-    RegisterClassExW(&windowClass);
+    recording::RegisterRecordingClass();
     SetLastError(0);
-    HWND window = CreateWindowExW(0, u"NoDisplay", u"", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr,
-                                  nullptr, nullptr);
+    HWND window = recording::Create();
     std::fprintf(stderr, "%s, last error %u\n", window == nullptr ? "no window" : "a window",
                  unsigned(GetLastError()));
     std::exit(0);

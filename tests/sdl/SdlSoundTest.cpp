@@ -1,3 +1,5 @@
+// The SDL backend's sound output on SDL's disk audio driver, which writes
+// everything the device plays to a file, in the format the backend asked for.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -19,26 +21,12 @@ using namespace sound_test;
 
 namespace {
 
-// What the device played, in stretches of equal stereo frames.
+// A run of equal stereo frames that the device played.
 struct Stretch {
   std::int16_t left;
   std::int16_t right;
   std::size_t frames;
-
-  bool IsSilence() const { return left == 0 && right == 0; }
 };
-
-std::vector<Stretch> Stretches(const std::vector<std::int16_t>& samples) {
-  std::vector<Stretch> stretches;
-  for (std::size_t i = 0; i + 1 < samples.size(); i += 2) {
-    if (stretches.empty() || stretches.back().left != samples[i] ||
-        stretches.back().right != samples[i + 1]) {
-      stretches.push_back({samples[i], samples[i + 1], 0});
-    }
-    ++stretches.back().frames;
-  }
-  return stretches;
-}
 
 // A sound of `frames` frames at one level on both channels, in the output format itself, so
 // that the device plays exactly these samples.
@@ -46,8 +34,6 @@ ExactBuffer LevelSound(std::size_t frames, double level) {
   return ExactBuffer(ConstantWave({pcmTag, 2, 44100, 16}, frames, {level, level}));
 }
 
-// The SDL backend on SDL's disk audio driver, which writes everything the device plays to a
-// file, in the format the backend asked for.
 class SdlSoundThreads : public testing::Test {
  protected:
   void SetUp() override {
@@ -63,14 +49,18 @@ class SdlSoundThreads : public testing::Test {
     unsetenv("SDL_AUDIODRIVER");
   }
 
+  // What the device played so far.
   std::vector<Stretch> Output() const {
-    std::ifstream file(outputPath, std::ios::binary | std::ios::ate);
-    const std::streamoff bytes = file.tellg();
-    if (bytes <= 0) return {};
-    std::vector<std::int16_t> samples(bytes / sizeof(std::int16_t));
-    file.seekg(0);
-    file.read(reinterpret_cast<char*>(samples.data()), samples.size() * sizeof(std::int16_t));
-    return Stretches(samples);
+    std::ifstream file(outputPath, std::ios::binary);
+    std::vector<Stretch> stretches;
+    for (std::int16_t frame[2]; file.read(reinterpret_cast<char*>(frame), sizeof frame);) {
+      if (stretches.empty() || stretches.back().left != frame[0] ||
+          stretches.back().right != frame[1]) {
+        stretches.push_back({frame[0], frame[1], 0});
+      }
+      ++stretches.back().frames;
+    }
+    return stretches;
   }
 
   // Waits until the device has played `level` (0: silence) for at least `frames` frames in a
@@ -103,10 +93,8 @@ TEST_F(SdlSoundThreads, SoundsPlayWholeUnlessCutOffOrStopped) {
   WaitForLast(0, 4096);
   platform_test::CloseSoundDevice();
 
-  std::vector<Stretch> sounds;
-  for (const Stretch& stretch : Output()) {
-    if (!stretch.IsSilence()) sounds.push_back(stretch);
-  }
+  std::vector<Stretch> sounds = Output();
+  std::erase_if(sounds, [](const Stretch& stretch) { return stretch.left == 0; });
   ASSERT_EQ(3u, sounds.size());
   EXPECT_EQ(16384, sounds[0].right);
   EXPECT_LT(sounds[0].frames, 88200u);
@@ -123,8 +111,7 @@ TEST(SdlSound, WithoutAnAudioDeviceTheGameStaysSilent) {
   EXPECT_FALSE(platform_test::SoundDeviceOpen());
   EXPECT_EQ(TRUE, PlaySoundW(nullptr, nullptr, 0));
   // Without a device the data is still checked.
-  const std::vector<unsigned char> noSound = {'n', 'o', 'n', 'e'};
-  EXPECT_EQ(FALSE, PlayFromMemory(ExactBuffer(noSound)));
+  EXPECT_EQ(FALSE, PlayFromMemory(ExactBuffer({'n', 'o', 'n', 'e'})));
   EXPECT_EQ(ERROR_INVALID_DATA, GetLastError());
   platform_test::CloseSoundDevice();
   unsetenv("SDL_AUDIODRIVER");

@@ -1,8 +1,8 @@
 // A whole program on the SDL backend, started the way the game is: the
 // process main() of platform_sdl_entry calls this wWinMain. It opens a window
-// through the framework, lets a 20 ms timer tick five times, then presses
-// Escape on itself, closes on it and quits. The exit code says whether
-// everything arrived as expected (0) or what went wrong.
+// through the framework, lets a 20 ms timer tick five times, then closes the
+// window and quits. The exit code says whether everything arrived as expected
+// (0) or what went wrong.
 #include "gui/GuiApplication.h"
 #include "gui/MessageHandler.h"
 #include "gui/Window.h"
@@ -10,22 +10,15 @@
 
 namespace {
 
-constexpr int ticksBeforeEscape = 5;
+constexpr int ticksBeforeClosing = 5;
 
 class SmokeHandler final : public CorvelGUI::IMessageHandler {
  public:
-  bool HandleMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) override {
+  bool HandleMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& result) override {
     result = 0;
-    switch (message) {
-      case WM_TIMER:
-        if (++ticks == ticksBeforeEscape) PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
-        return true;
-      case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE) PostMessageW(window, WM_CLOSE, 0, 0);
-        return true;
-      case WM_DESTROY: PostQuitMessage(ticks == ticksBeforeEscape ? 0 : 1); return true;
-      default: return false;
-    }
+    if (message == WM_TIMER && ++ticks == ticksBeforeClosing) PostMessageW(window, WM_CLOSE, 0, 0);
+    if (message == WM_DESTROY) PostQuitMessage(ticks == ticksBeforeClosing ? 0 : 1);
+    return message == WM_TIMER || message == WM_DESTROY;
   }
 
   HWND window = nullptr;
@@ -45,9 +38,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPWSTR c
   if (SetTimer(handler.window, 1, 20, nullptr) == 0) return 4;
   MSG message;
   BOOL got;
-  while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) DispatchMessageW(&message);
   return got == 0 ? int(message.wParam) : 2;
 }

@@ -8,8 +8,8 @@
 namespace sound_test {
 namespace {
 
-void PutTag(std::vector<unsigned char>& bytes, std::size_t offset, const char* tag) {
-  std::memcpy(bytes.data() + offset, tag, 4);
+void AppendText(std::vector<unsigned char>& bytes, const char* text) {
+  bytes.insert(bytes.end(), text, text + std::strlen(text));
 }
 
 void AppendUint(std::vector<unsigned char>& bytes, std::uint32_t value, int byteCount) {
@@ -34,21 +34,20 @@ void AppendSample(std::vector<unsigned char>& bytes, const WaveFormat& format, d
 
 std::vector<unsigned char> WaveFile(const WaveFormat& format,
                                     const std::vector<unsigned char>& data) {
-  const auto blockAlign = static_cast<std::uint16_t>(format.channels * (format.bitsPerSample / 8));
-  std::vector<unsigned char> file(headerSize);
-  PutTag(file, 0, "RIFF");
-  PutUint32(file, riffSizeOffset, static_cast<std::uint32_t>(headerSize - 8 + data.size()));
-  PutTag(file, 8, "WAVE");
-  PutTag(file, 12, "fmt ");
-  PutUint32(file, 16, 16);
-  PutUint16(file, formatTagOffset, format.tag);
-  PutUint16(file, channelsOffset, format.channels);
-  PutUint32(file, 24, format.rate);
-  PutUint32(file, 28, format.rate * blockAlign);
-  PutUint16(file, 32, blockAlign);
-  PutUint16(file, 34, format.bitsPerSample);
-  PutTag(file, 36, "data");
-  PutUint32(file, dataSizeOffset, static_cast<std::uint32_t>(data.size()));
+  const std::uint32_t blockAlign = format.channels * (format.bitsPerSample / 8);
+  std::vector<unsigned char> file;
+  AppendText(file, "RIFF");
+  AppendUint(file, static_cast<std::uint32_t>(headerSize - 8 + data.size()), 4);
+  AppendText(file, "WAVEfmt ");
+  AppendUint(file, 16, 4);
+  AppendUint(file, format.tag, 2);
+  AppendUint(file, format.channels, 2);
+  AppendUint(file, format.rate, 4);
+  AppendUint(file, format.rate * blockAlign, 4);
+  AppendUint(file, blockAlign, 2);
+  AppendUint(file, format.bitsPerSample, 2);
+  AppendText(file, "data");
+  AppendUint(file, static_cast<std::uint32_t>(data.size()), 4);
   file.insert(file.end(), data.begin(), data.end());
   return file;
 }
@@ -66,16 +65,9 @@ void PutUint32(std::vector<unsigned char>& bytes, std::size_t offset, std::uint3
   for (int i = 0; i < 4; ++i) bytes.at(offset + i) = static_cast<unsigned char>(value >> 8 * i);
 }
 
-void PutUint16(std::vector<unsigned char>& bytes, std::size_t offset, std::uint16_t value) {
-  for (int i = 0; i < 2; ++i) bytes.at(offset + i) = static_cast<unsigned char>(value >> 8 * i);
-}
-
-ExactBuffer::ExactBuffer(const std::vector<unsigned char>& bytes)
-    : ExactBuffer(bytes, bytes.size()) {}
-
-ExactBuffer::ExactBuffer(const std::vector<unsigned char>& source, std::size_t length)
-    : bytes(new unsigned char[length]) {
-  std::memcpy(bytes.get(), source.data(), std::min(length, source.size()));
+ExactBuffer::ExactBuffer(const std::vector<unsigned char>& source)
+    : bytes(new unsigned char[source.size()]) {
+  std::copy(source.begin(), source.end(), bytes.get());
 }
 
 BOOL PlayFromMemory(const ExactBuffer& sound) {

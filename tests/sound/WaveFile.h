@@ -12,8 +12,6 @@ namespace sound_test {
 
 // Offsets of the header fields in the files WaveFile makes.
 inline constexpr std::size_t riffSizeOffset = 4;
-inline constexpr std::size_t formatTagOffset = 20;
-inline constexpr std::size_t channelsOffset = 22;
 inline constexpr std::size_t dataSizeOffset = 40;
 inline constexpr std::size_t headerSize = 44;
 
@@ -27,7 +25,7 @@ struct WaveFormat {
   std::uint16_t bitsPerSample = 16;
 };
 
-// A well-formed file: a "fmt " chunk and a "data" chunk, every size in it true.
+// A file of a "fmt " chunk and a "data" chunk, every size in it true.
 std::vector<unsigned char> WaveFile(const WaveFormat& format,
                                     const std::vector<unsigned char>& data);
 
@@ -37,15 +35,12 @@ std::vector<unsigned char> ConstantWave(const WaveFormat& format, std::size_t fr
                                         const std::vector<double>& levels);
 
 void PutUint32(std::vector<unsigned char>& bytes, std::size_t offset, std::uint32_t value);
-void PutUint16(std::vector<unsigned char>& bytes, std::size_t offset, std::uint16_t value);
 
 // A heap block holding exactly the given bytes, so that AddressSanitizer reports a read of even
 // one byte past them.
 class ExactBuffer {
  public:
   explicit ExactBuffer(const std::vector<unsigned char>& bytes);
-  // The first `length` of the bytes only (at most all of them).
-  ExactBuffer(const std::vector<unsigned char>& bytes, std::size_t length);
 
   // The block as PlaySoundW takes a sound in memory.
   LPCWSTR Sound() const { return reinterpret_cast<LPCWSTR>(bytes.get()); }
@@ -54,8 +49,7 @@ class ExactBuffer {
   std::unique_ptr<unsigned char[]> bytes;
 };
 
-// PlaySoundW as the game calls it (from memory, asynchronously, no default sound), then a wait
-// until the player's thread has decoded and started the sound, or dropped it.
+// PlaySoundW as the game calls it: from memory, asynchronously, no default sound.
 BOOL PlayFromMemory(const ExactBuffer& sound);
 
 }  // namespace sound_test
