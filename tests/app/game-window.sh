@@ -4,16 +4,14 @@
 # scratch folder).
 
 # Starts Xvfb on a display number that nobody uses; sets DISPLAY and xvfb_pid.
+# Xvfb picks the number itself and writes it once it accepts connections, so
+# two servers starting at the same moment never take the same one.
 start_virtual_display() {
-  local number
-  for number in $(seq 91 150); do
-    if [ ! -e "/tmp/.X$number-lock" ] && [ ! -e "/tmp/.X11-unix/X$number" ]; then break; fi
-  done
-  export DISPLAY=":$number"
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
   xvfb_pid=$!
-  for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-  xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(cat "$work/display")"
 }
 
 # Waits for the game's window; sets window and its client area X, Y, WIDTH, HEIGHT.
