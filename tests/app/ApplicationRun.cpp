@@ -65,7 +65,10 @@ void ApplicationRun::ThenWaitTicks(int ticks) {
 }
 
 void ApplicationRun::ThenWaitForTitleScreen() {
-  Then([this] { return frame_checks::ShowsTitleScreen(Frame()); });
+  // Read now: the bitmap reader must not run on two threads at once, and the
+  // preloader's thread uses it while the application runs.
+  std::shared_ptr<CBitmap> title = frame_checks::Picture(u"Title");
+  Then([this, title] { return frame_checks::ShowsPicture(Frame(), *title, 0, 0); });
 }
 
 void ApplicationRun::ThenStartGame() {

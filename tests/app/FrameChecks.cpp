@@ -65,11 +65,6 @@ testing::AssertionResult ShowsPicture(const PresentedFrame& frame, const CBitmap
          << top << ")";
 }
 
-testing::AssertionResult ShowsTitleScreen(const PresentedFrame& frame) {
-  static const std::unique_ptr<CBitmap> title = Picture(u"Title");
-  return ShowsPicture(frame, *title, 0, 0);
-}
-
 bool ShowsAGame(const PresentedFrame& frame) {
   return frame.width > 0 && frame.Colour(5, 5) != clearColour;
 }

@@ -34,7 +34,6 @@ testing::AssertionResult IsFilled(const PresentedFrame& frame, int left, int top
 // the seams that the rasterizer may give to the neighbouring texel.
 testing::AssertionResult ShowsPicture(const PresentedFrame& frame, const CBitmap& picture, int left,
                                       int top);
-testing::AssertionResult ShowsTitleScreen(const PresentedFrame& frame);
 // A game frame shows the ground or a road in the top-left corner, where the
 // title screen and the loading frames show the clear colour.
 bool ShowsAGame(const PresentedFrame& frame);
