@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -24,8 +25,6 @@ class ApplicationRun {
   using Step = std::function<bool()>;
 
   explicit ApplicationRun(std::uint32_t seed);
-  ApplicationRun(const ApplicationRun&) = delete;
-  ApplicationRun& operator=(const ApplicationRun&) = delete;
   // Deletes the application (which waits for its preloader) and resets the
   // headless platform.
   ~ApplicationRun();
@@ -35,8 +34,10 @@ class ApplicationRun {
   void Then(Step step) { steps_.push_back(std::move(step)); }
   void ThenDo(std::function<void()> action);
   void ThenWaitTicks(int ticks);
-  // Called once after every tick, before the script's step.
-  void EveryTick(std::function<void()> action) { everyTick_ = std::move(action); }
+  void ThenWaitForTitleScreen();
+  // Presses Enter, with the mouse at rest in the middle of the window, until
+  // a game is drawn (Enter counts only once loading is done).
+  void ThenStartGame();
 
   // Runs the application until its window is gone. A script that ends while
   // the window is open, or a step that waits more than a while, fails the
@@ -53,8 +54,13 @@ class ApplicationRun {
 
   std::unique_ptr<CApplication> application_;
   std::deque<Step> steps_;
-  std::function<void()> everyTick_;
-  int ticksSeen_ = 0;
   std::chrono::steady_clock::time_point stepStarted_;
   bool abandoned_ = false;
 };
+
+// A key's press and release, handled before the next tick.
+void PressKey(int virtualKey);
+
+// Copies every file of the game's Data\ into `folder`/Data. The game's
+// pictures and sounds are drawn once per test run by the Data/ generator.
+void CopyGameData(const std::filesystem::path& folder);

@@ -24,38 +24,22 @@ int NoteMissingWindow(Display* /*display*/, XErrorEvent* error) {
   return 0;
 }
 
-bool HasName(Display* display, Window window, const char* name) {
-  char* windowName = nullptr;
-  if (XFetchName(display, window, &windowName) == 0 || windowName == nullptr) return false;
-  bool same = std::strcmp(windowName, name) == 0;
-  XFree(windowName);
-  return same;
-}
-
 // The first top-level window with the name, or 0.
 Window FindWindow(Display* display, const char* name) {
   Window root = 0;
   Window parent = 0;
   Window* children = nullptr;
   unsigned count = 0;
-  if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
-    return 0;
-  }
+  XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
   Window found = 0;
   for (unsigned i = 0; i < count && found == 0; ++i) {
-    if (HasName(display, children[i], name)) found = children[i];
+    char* windowName = nullptr;
+    if (XFetchName(display, children[i], &windowName) == 0 || windowName == nullptr) continue;
+    if (std::strcmp(windowName, name) == 0) found = children[i];
+    XFree(windowName);
   }
   if (children != nullptr) XFree(children);
   return found;
-}
-
-Window WaitForWindow(Display* display, const char* name) {
-  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  Window window = 0;
-  while ((window = FindWindow(display, name)) == 0 && std::chrono::steady_clock::now() < giveUp) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  return window;
 }
 
 void RequestClose(Display* display, Window window) {
@@ -77,7 +61,12 @@ int main(int argc, char** argv) {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return 2;
   XSetErrorHandler(NoteMissingWindow);
-  Window window = WaitForWindow(display, argv[1]);
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  Window window = 0;
+  while ((window = FindWindow(display, argv[1])) == 0 &&
+         std::chrono::steady_clock::now() < giveUp) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
   if (window != 0) {
     std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(argv[2])));
     windowWasGone = false;  // windows that went while the search looked at them do not count

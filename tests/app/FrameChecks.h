@@ -5,10 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <memory>
-#include <optional>
 
+#include "game/RoadBlock.h"
 #include "platform/testing/HeadlessFrames.h"
 #include "render/Bitmap.h"
 #include "tlib/String.h"
@@ -19,66 +18,35 @@ namespace frame_checks {
 
 constexpr std::uint32_t clearColour = 0xFFFFFE;
 constexpr std::uint32_t groundColour = 0x54A543;
+// At rest the camera looks down on the middle of the town from 200 units up:
+// a ground point (x, y) is seen at the pixel (512 + x p, 384 + y p).
+constexpr double pixelsPerUnit = 1024.0 / 201;
 
 // A picture of Data\ as the game loads it, colour key applied.
 std::unique_ptr<CBitmap> Picture(const tlib::TString& name);
 
-// Every pixel of the frame is the clear colour.
-testing::AssertionResult IsClear(const PresentedFrame& frame);
+// Every pixel of the rectangle is the colour.
+testing::AssertionResult IsFilled(const PresentedFrame& frame, int left, int top, int width,
+                                  int height, std::uint32_t colour);
 
 // The picture's opaque pixels cover the frame from (left, top), as DrawSprite
 // puts a sprite whose top-left corner lands there. Allows for a few pixels at
 // the seams that the rasterizer may give to the neighbouring texel.
 testing::AssertionResult ShowsPicture(const PresentedFrame& frame, const CBitmap& picture, int left,
                                       int top);
+// A game frame shows the ground or a road in the top-left corner, where the
+// title screen and the loading frames show the clear colour.
+bool ShowsAGame(const PresentedFrame& frame);
 
-// The frame shows the sprite where DrawSprite puts it for (x, y) and the
-// centre fractions.
-testing::AssertionResult ShowsSprite(const PresentedFrame& frame, const CBitmap& picture, int x,
-                                     int y, double centreX, double centreY);
+// A count of frogs as the game and the title screen show it: the icon with
+// its top-left corner at (x, y), the number's digits side by side from
+// (x + 50, y + 4).
+testing::AssertionResult ShowsCount(const PresentedFrame& frame, const tlib::TString& icon,
+                                    int count, int x, int y);
 
-// Every pixel of the rectangle is the colour.
-testing::AssertionResult IsFilled(const PresentedFrame& frame, int left, int top, int width,
-                                  int height, std::uint32_t colour);
-
-}  // namespace frame_checks
-
-namespace frame_checks {
-
-// Where the game's camera looks from: the frame maps a ground point (x, y) to
-// the pixel (512 + 1024 (x - cameraX) / (zoom + 1), 384 + ... (y - cameraY)).
-struct Camera {
-  double x;
-  double y;
-  double zoom;
-
-  double PixelsPerUnit() const { return 1024 / (zoom + 1); }
-  double ScreenX(double worldX) const { return 512 + (worldX - x) * PixelsPerUnit(); }
-  double ScreenY(double worldY) const { return 384 + (worldY - y) * PixelsPerUnit(); }
-  // The ground point seen at the centre of a pixel.
-  double WorldX(int pixelX) const { return x + (pixelX + 0.5 - 512) / PixelsPerUnit(); }
-  double WorldY(int pixelY) const { return y + (pixelY + 0.5 - 384) / PixelsPerUnit(); }
-};
-
-// A textured rectangle on the ground: centred on (x, y), turned by `angle`,
-// with half-sizes along its own x and y.
-struct GroundQuad {
-  double x;
-  double y;
-  double angle;
-  double halfWidth;
-  double halfDepth;
-};
-
-// Pixels to leave out of a check: covered by something drawn on top.
-using Hidden = std::function<bool(int x, int y)>;
-
-// The frame shows the picture on the quad, point-sampled, blended over
-// `below` where the picture is not opaque (such texels are skipped when
-// `below` is not given). Pixels next to the quad's edges and hidden ones are
-// not checked.
-testing::AssertionResult ShowsQuad(const PresentedFrame& frame, const Camera& camera,
-                                   const CBitmap& picture, const GroundQuad& quad,
-                                   std::optional<std::uint32_t> below, const Hidden& hidden);
+// The frame, seen from the resting camera, shows the road block's picture
+// standing on its cell, point-sampled: 4.6 by 1.5 units, across the road.
+// Pixels next to its edges are not checked.
+testing::AssertionResult ShowsRoadBlock(const PresentedFrame& frame, const RoadBlock& block);
 
 }  // namespace frame_checks

@@ -1,12 +1,16 @@
 // The windowing framework: window classes per window, routing of messages to
-// the handlers, the end of a window, and failures as exceptions.
+// the handlers, the end of a window, worker threads, and failures as
+// exceptions.
+#include <future>
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "gui/GuiApplication.h"
 #include "gui/MessageHandler.h"
+#include "gui/Thread.h"
 #include "gui/Window.h"
 #include "gui/WindowProc.h"
 #include "platform/testing/TestControls.h"
@@ -25,7 +29,6 @@ class RecordingHandler final : public CorvelGUI::IMessageHandler {
  public:
   bool HandleMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& result) override {
     received.push_back(message);
-    if (message == WM_KEYDOWN && throwOnKey) throw tlib::TException(u"Key trouble");
     auto answer = answers.find(message);
     if (answer == answers.end()) return false;
     result = answer->second;
@@ -34,137 +37,127 @@ class RecordingHandler final : public CorvelGUI::IMessageHandler {
 
   std::vector<UINT> received;
   std::map<UINT, LRESULT> answers;
-  bool throwOnKey = false;
 };
 
 class GuiApplicationTest : public HeadlessFixture {
  protected:
-  void SetUp() override {
-    HeadlessFixture::SetUp();
-    application_ = std::make_unique<CGuiApplication>(nullptr);
-  }
   // Destroying the windows deletes their objects.
   void TearDown() override {
     while (HWND window = platform_test::InputWindow()) DestroyWindow(window);
     HeadlessFixture::TearDown();
   }
 
-  HWND MakeWindow(int width = 640, int height = 480) {
-    return application_->MakeWindow(&handler_, u"Marrowick", width, height)->GetHandle();
+  CWindow* MakeWindow(int width = 640, int height = 480) {
+    return application_->MakeWindow(&handler_, u"Marrowick", width, height);
   }
 
   RecordingHandler handler_;
-  std::unique_ptr<CGuiApplication> application_;
+  std::unique_ptr<CGuiApplication> application_ = std::make_unique<CGuiApplication>(nullptr);
 };
 
-TEST_F(GuiApplicationTest, EveryWindowGetsAClassNamedByItsNumberEvenAfterAFailure) {
+TEST_F(GuiApplicationTest, FailedCallsThrowAndEveryWindowStillGetsAClassNamedByItsNumber) {
   platform_test::FailCall("RegisterClassExW", ERROR_NOT_ENOUGH_MEMORY);
   EXPECT_THROWS_MESSAGE(MakeWindow(), u"RegisterClassEx() failed");
-
-  char16_t first[8] = {}, second[8] = {}, title[16] = {};
-  GetClassNameW(MakeWindow(), first, 8);
-  GetClassNameW(MakeWindow(), second, 8);
-  GetWindowTextW(platform_test::InputWindow(), title, 16);
-  EXPECT_EQ(std::u16string(first) + u"," + second + u"," + title, u"1,2,Marrowick");
-}
-
-TEST_F(GuiApplicationTest, TheHandlerGetsEveryMessageFromNcCreateOn) {
-  CWindow* window = application_->MakeWindow(&handler_, u"", 100, 100);
-  HWND handle = window->GetHandle();
-  EXPECT_EQ(handler_.received, (std::vector<UINT>{WM_NCCREATE, WM_CREATE}));
-  EXPECT_EQ(GetWindowLongPtrW(handle, GWLP_USERDATA), reinterpret_cast<LONG_PTR>(window));
-
-  handler_.answers[WM_USER] = 42;
-  EXPECT_EQ(WindowProc(handle, WM_USER, 0, 0), 42);
-  EXPECT_EQ(WindowProc(handle, WM_USER + 1, 0, 0), 0);  // not handled: the default answers 0
-}
-
-TEST_F(GuiApplicationTest, MessagesBeforeTheObjectIsAttachedGoTheDefaultWay) {
-  CWindow* window = application_->MakeWindow(&handler_, u"", 100, 100);
-  HWND handle = window->GetHandle();
-  // A window of a framework class with nothing in its user data yet, as
-  // before WM_NCCREATE: the default procedure closes it, no handler is asked.
-  SetWindowLongPtrW(handle, GWLP_USERDATA, 0);
-  handler_.received.clear();
-
-  EXPECT_EQ(WindowProc(handle, WM_CLOSE, 0, 0), 0);
-  EXPECT_FALSE(IsWindow(handle));
-  EXPECT_TRUE(handler_.received.empty());
-  delete window;  // detached from its window, so the framework did not delete it
-}
-
-TEST_F(GuiApplicationTest, DestroyIsHandledWithResultZeroAndEndsTheObject) {
-  HWND handle = MakeWindow();
-  handler_.answers[WM_DESTROY] = 9;
-  handler_.answers[WM_USER] = 5;
-  handler_.received.clear();
-
-  EXPECT_EQ(WindowProc(handle, WM_DESTROY, 0, 0), 0);
-  EXPECT_EQ(GetWindowLongPtrW(handle, GWLP_USERDATA), 0);
-  EXPECT_EQ(WindowProc(handle, WM_USER, 0, 0), 0);  // straight to the default
-  EXPECT_EQ(handler_.received, std::vector<UINT>{WM_DESTROY});
-}
-
-TEST_F(GuiApplicationTest, TheCloseButtonDestroysTheShownWindow) {
-  CWindow* window = application_->MakeWindow(&handler_, u"", 100, 100);
-  HWND handle = window->GetHandle();
-  EXPECT_FALSE(IsWindowVisible(handle));
-  window->Show(true);
-  EXPECT_TRUE(IsWindowVisible(handle));
-  handler_.received.clear();
-
-  platform_test::PressCloseButton();
-  MSG message;
-  ASSERT_EQ(GetMessageW(&message, nullptr, 0, 0), 1);
-  DispatchMessageW(&message);
-
-  EXPECT_EQ(handler_.received, (std::vector<UINT>{WM_CLOSE, WM_DESTROY}));
-  EXPECT_FALSE(IsWindow(handle));
-}
-
-TEST_F(GuiApplicationTest, FailedCallsBecomeExceptions) {
   platform_test::FailCall("CreateWindowExW", ERROR_CANNOT_FIND_WND_CLASS);
   EXPECT_THROWS_MESSAGE(MakeWindow(), u"CreateWindowEx() failed: 1407 (0x0000057f)");
   platform_test::FailCall("SetWindowLongPtrW", ERROR_ACCESS_DENIED);
   EXPECT_THROWS_MESSAGE(MakeWindow(), u"SetWindowLongPtr() failed");
   EXPECT_EQ(platform_test::InputWindow(), nullptr);
 
-  HWND handle = MakeWindow();
+  HWND handle = MakeWindow()->GetHandle();
+  char16_t name[8] = {}, title[16] = {};
+  GetClassNameW(handle, name, 8);
+  GetWindowTextW(handle, title, 16);
+  EXPECT_EQ(std::u16string(name) + u"," + title, u"3,Marrowick");
+
   platform_test::FailCall("GetWindowLongPtrW", ERROR_ACCESS_DENIED);
   EXPECT_THROWS_MESSAGE(WindowProc(handle, WM_USER, 0, 0), u"GetWindowLongPtr() failed");
   platform_test::FailCall("InitCommonControlsEx", ERROR_INVALID_PARAMETER);
   EXPECT_THROWS_MESSAGE(CGuiApplication(nullptr), u"InitCommonControlsEx() failed");
 }
 
-TEST_F(GuiApplicationTest, AnExceptionFromAHandlerLeavesTheMessageLoop) {
-  MakeWindow();
-  handler_.throwOnKey = true;
-  platform_test::InjectKeyDown(VK_RETURN);
-  MSG message;
-  ASSERT_EQ(GetMessageW(&message, nullptr, 0, 0), 1);
-  EXPECT_THROW(DispatchMessageW(&message), tlib::TException);
+TEST_F(GuiApplicationTest, TheHandlerGetsEveryMessageFromNcCreateToDestroy) {
+  CWindow* window = MakeWindow();
+  HWND handle = window->GetHandle();
+  EXPECT_EQ(handler_.received, (std::vector<UINT>{WM_NCCREATE, WM_CREATE}));
+  EXPECT_EQ(GetWindowLongPtrW(handle, GWLP_USERDATA), reinterpret_cast<LONG_PTR>(window));
+  window->Show(true);
+  EXPECT_TRUE(IsWindowVisible(handle));
+  handler_.received.clear();
+
+  handler_.answers = {{WM_USER, 42}, {WM_DESTROY, 9}};
+  EXPECT_EQ(WindowProc(handle, WM_USER, 0, 0), 42);
+  EXPECT_EQ(WindowProc(handle, WM_USER + 1, 0, 0),
+            0);  // not handled: the default answers 0
+  // The window's last message ends the object, whatever the handler answers.
+  EXPECT_EQ(WindowProc(handle, WM_DESTROY, 0, 0), 0);
+  EXPECT_EQ(GetWindowLongPtrW(handle, GWLP_USERDATA), 0);
+  EXPECT_EQ(WindowProc(handle, WM_USER, 0, 0), 0);  // straight to the default
+  EXPECT_EQ(handler_.received, (std::vector<UINT>{WM_USER, WM_USER + 1, WM_DESTROY}));
 }
 
-struct Placement {
-  int screenWidth, screenHeight, width, height;
-  LONG x, y;
-};
-
 TEST_F(GuiApplicationTest, WindowsAreCentredOnTheScreenEvenWhenLarger) {
-  const Placement placements[] = {
+  const struct {
+    int screenWidth, screenHeight, width, height;
+    LONG x, y;
+  } placements[] = {
       {1024, 768, 1030, 797, -3, -14},
       {1024, 768, 1063, 700, -19, 34},
       {1920, 1080, 1030, 797, 445, 141},
   };
-  for (const Placement& placement : placements) {
+  for (const auto& placement : placements) {
     platform_test::SetScreenSize(placement.screenWidth, placement.screenHeight);
     RECT outer;
-    ASSERT_TRUE(GetWindowRect(MakeWindow(placement.width, placement.height), &outer));
+    ASSERT_TRUE(GetWindowRect(MakeWindow(placement.width, placement.height)->GetHandle(), &outer));
     EXPECT_EQ((std::vector<LONG>{outer.left, outer.top, outer.right, outer.bottom}),
               (std::vector<LONG>{placement.x, placement.y, placement.x + placement.width,
                                  placement.y + placement.height}))
         << placement.width << " x " << placement.height << " on " << placement.screenWidth;
   }
+}
+
+// Worker threads: started at once, waited for on request, their handles
+// closed (never waited for) when the framework object goes.
+// Returns at once, or when the test opens its gate if it has one.
+class WorkerThread final : public CorvelGUI::IThread {
+ public:
+  void Run() override {
+    if (gate.valid()) gate.wait();
+    ranOn = std::this_thread::get_id();
+    finished.set_value();
+  }
+  std::shared_future<void> gate;
+  std::thread::id ranOn;
+  std::promise<void> finished;
+};
+
+TEST(GuiThreads, RunHappensOnAnotherThreadThatCanBeWaitedForAndKeepsItsHandleUntilTheEnd) {
+  auto* application = new CGuiApplication(nullptr);
+  WorkerThread first, second;
+  application->StartThread(&first);
+  application->StartThread(&second);
+  application->WaitForThreads();
+  EXPECT_NE(first.ranOn, std::thread::id());
+  EXPECT_NE(first.ranOn, std::this_thread::get_id());
+  EXPECT_NE(second.ranOn, std::thread::id());
+  platform_test::FailCall("CloseHandle", ERROR_INVALID_HANDLE);
+  // The destructor throws; the memory is freed all the same.
+  EXPECT_THROWS_MESSAGE(delete application, u"CloseHandle() failed");
+}
+
+TEST(GuiThreads, TheEndLeavesRunningThreadsRunningAndAFailedStartNothingToClose) {
+  std::promise<void> open;
+  WorkerThread gated, never;
+  gated.gate = open.get_future().share();
+  std::future<void> finished = gated.finished.get_future();
+  {
+    CGuiApplication application(nullptr);
+    platform_test::FailCall("CreateThread", ERROR_NOT_ENOUGH_MEMORY);
+    EXPECT_THROWS_MESSAGE(application.StartThread(&never), u"CreateThread() failed");
+    application.StartThread(&gated);
+  }
+  open.set_value();
+  finished.wait();
 }
 
 }  // namespace
