@@ -14,12 +14,9 @@
 
 #include "TestDevice.h"
 #include "math/Matrix4.h"
-#include "platform/D3D9.h"
-#include "platform/testing/HeadlessFrames.h"
 #include "platform/testing/TestControls.h"
 #include "render/Bitmap.h"
-#include "render/Direct3D.h"
-#include "render/RenderDevice.h"
+#include "render/ScreenSpace.h"
 #include "render/Sprite.h"
 #include "tests/platform/HeadlessFixture.h"
 #include "tests/tlib/ThrowsMessage.h"
@@ -31,16 +28,14 @@ using render_test::Positions;
 namespace {
 
 // A render device for a 1024 x 768 main window, with the program's render
-// states and identity transforms.
+// states, drawing in screen space.
 class RenderDeviceFixture : public HeadlessFixture {
  protected:
   void SetUp() override {
     HeadlessFixture::SetUp();
     test_.emplace(1024, 768);
     device_ = &test_->Render();
-    for (TransformKind kind :
-         {TransformKind::Projection, TransformKind::View, TransformKind::World})
-      device_->SetTransform(kind, Matrix4::Identity());
+    UseScreenSpace(device_);
   }
   void TearDown() override {
     test_.reset();
@@ -51,46 +46,21 @@ class RenderDeviceFixture : public HeadlessFixture {
   PresentedFrame Frame(Draw draw) {
     device_->BeginFrame();
     draw();
-    device_->EndFrame();
-    return platform_test::LastPresentedFrame(test_->Window());
+    return test_->EndFrame();
   }
 
   std::optional<render_test::TestDevice> test_;
   CRenderDevice* device_ = nullptr;
 };
 
-// Checks that the frame shows the sprite painted with Positions(width, height)
-// with its top-left corner on pixel (left, top), and nothing in a margin of two
-// pixels around it.
-void ExpectSpriteAt(const PresentedFrame& frame, int left, int top, int width, int height) {
-  for (int y = std::max(0, top - 2); y < std::min(frame.height, top + height + 2); ++y) {
-    for (int x = std::max(0, left - 2); x < std::min(frame.width, left + width + 2); ++x) {
-      const bool inside = x >= left && x < left + width && y >= top && y < top + height;
-      ASSERT_EQ(inside ? Position(x - left, y - top) : 0u, frame.Colour(x, y)) << x << ", " << y;
-    }
-  }
-}
-
 using RenderDevice = RenderDeviceFixture;
 using RenderDeviceThreads = RenderDeviceFixture;
 
-}  // namespace
-
-TEST_F(RenderDevice, ClearsToOpaqueBlackUntilTheClearColourIsSet) {
-  PresentedFrame frame = Frame([] {});
-  EXPECT_EQ(1024, frame.width);
-  EXPECT_EQ(768, frame.height);
-  EXPECT_EQ(0x000000u, frame.Colour(1023, 767));
-  device_->SetClearColour(0xFFFFFFFE);
-  EXPECT_EQ(0xFFFFFEu, Frame([] {}).Colour(1023, 767));
-}
-
-TEST_F(RenderDevice, PresentedFramesAreCountedAndCanBeSavedAsPictures) {
+TEST_F(RenderDevice, ClearsToOpaqueBlackUntilTheClearColourIsSetAndSavesFramesAsPictures) {
+  EXPECT_EQ(0x000000u, Frame([] {}).Colour(1023, 767));
   device_->SetClearColour(0xFF123456);
   CSprite* corner = device_->CreateSprite(3, 2, Positions(3, 2).data());
-  Frame([] {});
   const PresentedFrame frame = Frame([&] { device_->DrawSprite(corner, 0, 0, 0, 0); });
-  EXPECT_EQ(2, platform_test::PresentedFrameCount(test_->Window()));
   const std::string path = (std::filesystem::temp_directory_path() /
                             ("marrowick-frame-" + std::to_string(getpid()) + ".bmp"))
                                .string();
@@ -105,18 +75,25 @@ TEST_F(RenderDevice, PresentedFramesAreCountedAndCanBeSavedAsPictures) {
 }
 
 TEST_F(RenderDevice, SpritesCoverExactlyTheirPixelsTexelForTexel) {
-  CSprite* small = device_->CreateSprite(37, 21, Positions(37, 21).data());
-  CSprite* screen = device_->CreateSprite(1024, 768, Positions(1024, 768).data());
-  PresentedFrame frame = Frame([&] {
-    device_->DrawSprite(small, 0, 0, 0, 0);
-    // Centred on (100, 200): the corner lands at (81.5, 189.5), so the first
-    // pixel centre inside is (82, 190).
-    device_->DrawSprite(small, 100, 200, 0.5, 0.5);
-  });
-  ExpectSpriteAt(frame, 0, 0, 37, 21);
-  ExpectSpriteAt(frame, 82, 190, 37, 21);
-  frame = Frame([&] { device_->DrawSprite(screen, 512, 384, 0.5, 0.5); });
-  ExpectSpriteAt(frame, 0, 0, 1024, 768);
+  CSprite* sprite = device_->CreateSprite(37, 21, Positions(37, 21).data());
+  struct Case {
+    int x, y;
+    double centreX, centreY;
+    int left, top;  // of the first pixel the sprite covers
+  };
+  // Centred across on x = 100, the corner lands at 81.5: the first pixel centre inside is 82.
+  for (const Case& c : {Case{0, 0, 0, 0, 0, 0}, Case{100, 200, 0.5, 1, 82, 179}}) {
+    const PresentedFrame frame =
+        Frame([&] { device_->DrawSprite(sprite, c.x, c.y, c.centreX, c.centreY); });
+    // The sprite, and nothing in a margin of two pixels around it.
+    for (int y = std::max(0, c.top - 2); y < c.top + 23; ++y) {
+      for (int x = std::max(0, c.left - 2); x < c.left + 39; ++x) {
+        const bool inside = x >= c.left && x < c.left + 37 && y >= c.top && y < c.top + 21;
+        ASSERT_EQ(inside ? Position(x - c.left, y - c.top) : 0u, frame.Colour(x, y))
+            << x << ", " << y;
+      }
+    }
+  }
 }
 
 TEST_F(RenderDevice, FailingDirect3DCallsThrow) {
@@ -138,15 +115,14 @@ TEST_F(RenderDevice, FailingDirect3DCallsThrow) {
   EXPECT_THROWS_MESSAGE(device_->EndFrame(), u"COM method call failed");
 }
 
+// The preloader's pattern: sprites made on a worker thread while the main
+// thread keeps drawing.
 TEST_F(RenderDeviceThreads, TexturesAreCreatedOnAnotherThreadWhileFramesAreDrawn) {
-  // The preloader's pattern: sprites made on a worker thread while the main
-  // thread keeps drawing.
   constexpr int spriteCount = 40;
   std::vector<CSprite*> sprites(spriteCount);
   std::thread loader([&] {
     for (int i = 0; i < spriteCount; ++i) {
-      const std::vector<std::uint32_t> pixels(16 * 16,
-                                              0xFF000000u | static_cast<std::uint32_t>(i + 1));
+      const std::vector<std::uint32_t> pixels(16 * 16, 0xFF000000u | (i + 1));
       sprites[i] = device_->CreateSprite(16, 16, pixels.data());
     }
   });
@@ -156,6 +132,7 @@ TEST_F(RenderDeviceThreads, TexturesAreCreatedOnAnotherThreadWhileFramesAreDrawn
   const PresentedFrame frame = Frame([&] {
     for (int i = 0; i < spriteCount; ++i) device_->DrawSprite(sprites[i], 16 * i, 100, 0, 0);
   });
-  for (int i = 0; i < spriteCount; ++i)
-    EXPECT_EQ(static_cast<std::uint32_t>(i + 1), frame.Colour(16 * i + 8, 108));
+  for (int i = 0; i < spriteCount; ++i) EXPECT_EQ(i + 1u, frame.Colour(16 * i + 8, 108));
 }
+
+}  // namespace
