@@ -73,8 +73,8 @@ TEST_F(SoftProjection, GroundQuadFarLargerThanTheScreenCoversEachPixelOnce) {
   }
 }
 
-TEST_F(SoftProjection, TexturedFloorInPerspectiveMatchesARayCastPicture) {
-  constexpr int size = 96, textureWidth = 37, textureHeight = 21;
+TEST_F(SoftProjection, TexturedFloorCutAtTheNearPlaneMatchesARayCastPicture) {
+  constexpr int size = 96, width = 37, height = 21;
   // View depth z lands at clip z = z - 0.5 and w = z: the near plane is at
   // depth 0.5 and a point (x, y, z) appears at (x / z, y / z).
   Matrix4 projection = Matrix4::Identity();
@@ -82,54 +82,37 @@ TEST_F(SoftProjection, TexturedFloorInPerspectiveMatchesARayCastPicture) {
   projection.m[3][2] = -0.5;
   projection.m[3][3] = 0;
   TestDevice device(size, size);
-  IDirect3DDevice9* d = device.Device();
-  device.Render().SetTransform(TransformKind::Projection, projection);
-  IDirect3DTexture9* texture = device.MakeTexture(
-      textureWidth, textureHeight, render_test::Positions(textureWidth, textureHeight));
-  constexpr float floorY = -0.3f, halfWidth = 1.2f, farDepth = 6;
-
-  // A floor below the eye, u from 0 to 2 across and v from 0 far to 1 near,
-  // ending at `nearDepth`; from -1 it reaches behind the eye and is cut at
-  // the near plane.
-  for (float nearDepth : {1.0f, -1.0f}) {
-    const TexturedVertex farLeft{-halfWidth, floorY, farDepth, 0, 0};
-    const TexturedVertex farRight{halfWidth, floorY, farDepth, 2, 0};
-    const TexturedVertex nearLeft{-halfWidth, floorY, nearDepth, 0, 1};
-    const TexturedVertex nearRight{halfWidth, floorY, nearDepth, 2, 1};
-    const TexturedVertex floor[] = {farLeft, farRight, nearLeft, farRight, nearRight, nearLeft};
-    device.BeginFrame(0xFFFFFFFF);
-    EXPECT_EQ(D3D_OK, d->SetTexture(0, texture));
-    EXPECT_EQ(D3D_OK, d->SetFVF(D3DFVF_XYZ | D3DFVF_TEX1));
-    EXPECT_EQ(D3D_OK, d->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 2, floor, sizeof(TexturedVertex)));
-    EXPECT_EQ(D3D_OK, d->SetTexture(0, nullptr));
-    const PresentedFrame frame = device.EndFrame();
-
-    // The ray through pixel (x, y) meets the floor's plane at depth floorY / dy.
-    const double nearest = std::max(0.5, double(nearDepth));
-    int compared = 0;
-    for (int y = 0; y < size; ++y) {
-      const double dy = 1 - 2.0 * y / size, depth = dy < 0 ? floorY / dy : 1e9;
-      for (int x = 0; x < size; ++x) {
-        const double across = (2.0 * x / size - 1) * depth;
-        const double u = (across + halfWidth) / halfWidth,
-                     v = (farDepth - depth) / (farDepth - nearDepth);
-        const bool onFloor = std::abs(across) < halfWidth && depth > nearest && depth < farDepth;
-        const bool nearAnEdge = std::abs(std::abs(across) - halfWidth) < 1e-3 ||
-                                std::abs(depth - farDepth) < 1e-3 ||
-                                std::abs(depth - nearest) < 1e-3;
-        const bool nearATexelBorder = NearWhole(u * textureWidth) || NearWhole(v * textureHeight);
-        if (nearAnEdge || (onFloor && nearATexelBorder)) continue;
-        const std::uint32_t expected =
-            onFloor ? render_test::Position(int(u * textureWidth) % textureWidth,
-                                            int(v * textureHeight))
-                    : 0xFFFFFF;
-        ++compared;
-        ASSERT_EQ(expected, frame.Colour(x, y))
-            << "near depth " << nearDepth << ", pixel (" << x << ", " << y << ")";
-      }
+  CRenderDevice& render = device.Render();
+  render.SetTransform(TransformKind::Projection, projection);
+  CTexture* texture =
+      render.CreateTexture(width, height, render_test::Positions(width, height).data());
+  // A floor 0.3 below the eye, u from 0 to 2 across, v from 0 at depth 6 to 1
+  // at depth -1, behind the eye.
+  const TexturedVertex farLeft{-1.2f, -0.3f, 6, 0, 0}, farRight{1.2f, -0.3f, 6, 2, 0};
+  const TexturedVertex nearLeft{-1.2f, -0.3f, -1, 0, 1}, nearRight{1.2f, -0.3f, -1, 2, 1};
+  device.BeginFrame(0xFFFFFFFF);
+  render.DrawTexturedTriangle(farLeft, farRight, nearLeft, texture);
+  render.DrawTexturedTriangle(farRight, nearRight, nearLeft, texture);
+  const PresentedFrame frame = device.EndFrame();
+  int compared = 0;
+  for (int y = 0; y < size; ++y) {
+    // The ray through pixel (x, y) meets the floor's plane at depth 0.3 / dy.
+    const double dy = 2.0 * y / size - 1, depth = dy > 0 ? 0.3 / dy : 1e9;
+    for (int x = 0; x < size; ++x) {
+      const double across = (2.0 * x / size - 1) * depth;
+      const double u = (across + 1.2) / 1.2 * width, v = (6 - depth) / 7 * height;
+      const bool onFloor = std::abs(across) < 1.2 && depth > 0.5 && depth < 6;
+      // Pixels on an edge or a texel border could go either way.
+      const bool nearAnEdge = std::abs(std::abs(across) - 1.2) < 1e-3 ||
+                              std::abs(depth - 6) < 1e-3 || std::abs(depth - 0.5) < 1e-3;
+      if (nearAnEdge || (onFloor && (NearWhole(u) || NearWhole(v)))) continue;
+      ++compared;
+      ASSERT_EQ(onFloor ? render_test::Position(int(u) % width, int(v)) : 0xFFFFFFu,
+                frame.Colour(x, y))
+          << "pixel (" << x << ", " << y << ")";
     }
-    EXPECT_GT(compared, size * size * 9 / 10);
   }
+  EXPECT_GT(compared, size * size * 9 / 10);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/Presentation.h"
 #include "render/Texture.h"
 
 namespace render_test {
@@ -32,13 +33,7 @@ TestDevice::TestDevice(int width, int height)
       height_(height),
       window_(CreateTestWindow(width, height)),
       render_(direct3D_.CreateDevice(false, window_, width, height)) {
-  IDirect3DDevice9* device = Device();
-  device->SetRenderState(D3DRS_LIGHTING, FALSE);
-  device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-  device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-  device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-  device->SetRenderState(D3DRS_ZENABLE, D3DZB_TRUE);
-  device->SetRenderState(D3DRS_ZWRITEENABLE, TRUE);
+  SetUpRenderStates(render_.get());
 }
 
 void TestDevice::BeginFrame(D3DCOLOR clearColour) {
@@ -58,11 +53,11 @@ void TestDevice::Draw(const PixelCorner& a, const PixelCorner& b, const PixelCor
     vertex.x = 2 * vertex.x / width_ - 1;
     vertex.y = 1 - 2 * vertex.y / height_;
   }
-  EXPECT_EQ(D3D_OK, Device()->SetFVF(D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX1));
-  EXPECT_EQ(D3D_OK, Device()->SetTexture(0, texture));
+  Device()->SetFVF(D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX1);
+  Device()->SetTexture(0, texture);
   EXPECT_EQ(D3D_OK,
             Device()->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, vertices, sizeof(PixelCorner)));
-  EXPECT_EQ(D3D_OK, Device()->SetTexture(0, nullptr));
+  Device()->SetTexture(0, nullptr);
 }
 
 void TestDevice::Draw(const Quad& q) {

@@ -1,5 +1,5 @@
-// A render device over a headless window, set up with the render states the
-// program uses, for drawing shapes given in pixel coordinates under identity
+// A render device over a headless window, set up as the program sets up its
+// own, for drawing shapes given in pixel coordinates under identity
 // transforms and reading back the presented frame. Tests that use it reset the
 // headless desktop (HeadlessFixture), which also takes its window away.
 #pragma once
