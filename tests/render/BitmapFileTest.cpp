@@ -19,7 +19,6 @@ class BitmapFile : public ::testing::Test {
   ScratchFolder folder_;
 };
 using Bitmap = BitmapFile;
-using LoadImageW = BitmapFile;
 
 TEST_F(Bitmap, StoresTheTopRowFirstWithWhiteTransparentAndMagentaAHalfTransparentShade) {
   // 3 pixels wide: 24-bit rows are padded from 9 to 12 bytes.
@@ -41,16 +40,6 @@ TEST_F(Bitmap, ReportsPicturesItCannotUse) {
   }
   EXPECT_THROWS_MESSAGE(CBitmap::Load(u"Data\\Missing.bmp"), u"LoadImage() failed");
   EXPECT_THROWS_MESSAGE(CBitmap::Load(tlib::TString()), u"LoadImage() failed");
-}
-
-TEST_F(LoadImageW, SectionsAreDescribedInFullUntilDeleted) {
-  HANDLE image = LoadFile("picture.bmp", EncodeBmp({3, 2, 24, false, false, sixColours}));
-  BITMAP bitmap{};
-  EXPECT_EQ(0, GetObjectW(image, sizeof bitmap - 1, &bitmap));
-  EXPECT_EQ(static_cast<int>(sizeof bitmap), GetObjectW(image, sizeof bitmap, &bitmap));
-  EXPECT_EQ(TRUE, DeleteObject(image));
-  EXPECT_EQ(0, GetObjectW(image, sizeof bitmap, &bitmap));
-  EXPECT_EQ(FALSE, DeleteObject(image));
 }
 
 }  // namespace

@@ -28,9 +28,8 @@ std::vector<std::uint8_t> EncodeBmp(const BmpPicture& picture) {
        {pixelOffset + pixelBytes, 0u, pixelOffset, 40u, std::uint32_t(picture.width),
         std::uint32_t(picture.topDown ? -picture.height : picture.height)})
     Put(out, field);
-  Put(out, 1, 2);
-  Put(out, std::uint32_t(picture.bitsPerPixel), 2);
-  Put(out, picture.swappedMasks ? 3 : 0);  // BI_BITFIELDS or BI_RGB
+  Put(out, 1 | std::uint32_t(picture.bitsPerPixel) << 16);  // planes, bits per pixel
+  Put(out, picture.swappedMasks ? 3 : 0);                   // BI_BITFIELDS or BI_RGB
   Put(out, pixelBytes);
   for (int i = 0; i < 4; ++i) Put(out, 0);  // resolution, palette counts
   if (picture.swappedMasks) {
@@ -45,13 +44,6 @@ std::vector<std::uint8_t> EncodeBmp(const BmpPicture& picture) {
     out.resize(out.size() + std::size_t(rowBytes - picture.width * bytesPerPixel));
   }
   return out;
-}
-
-HANDLE LoadFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-  ScratchFolder::Write(name, bytes);
-  const std::u16string path(name.begin(), name.end());
-  return LoadImageW(nullptr, WideText(path.c_str()), IMAGE_BITMAP, 0, 0,
-                    LR_LOADFROMFILE | LR_CREATEDIBSECTION);
 }
 
 std::vector<std::uint32_t> LoadedPixels(const BmpPicture& picture) {

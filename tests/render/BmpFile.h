@@ -2,10 +2,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
-
-#include "platform/Windows.h"
 
 namespace bmp_test {
 
@@ -25,9 +22,6 @@ struct BmpPicture {
 // The whole file: headers, bit masks or palette, and the padded rows.
 std::vector<std::uint8_t> EncodeBmp(const BmpPicture& picture);
 
-// The bytes written as `name` in the current folder and loaded with LoadImageW
-// as CBitmap loads them.
-HANDLE LoadFile(const std::string& name, const std::vector<std::uint8_t>& bytes);
 // The picture written in the current folder and loaded by CBitmap: its pixels,
 // top row first, after checking its size.
 std::vector<std::uint32_t> LoadedPixels(const BmpPicture& picture);

@@ -3,7 +3,6 @@
 // texture stage and point sampling.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <vector>
 
 #include "TestDevice.h"
@@ -36,14 +35,13 @@ TEST_F(SoftRasterizer, TrianglesSharingEdgesCoverEveryPixelOnceAndCounterClockwi
     device.Device()->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_ONE);
     device.Device()->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_ONE);
     device.Device()->SetRenderState(D3DRS_ZENABLE, D3DZB_FALSE);
-    std::mt19937 random(7);
-    std::uniform_real_distribution<double> offset(-jitter, jitter);
     PixelCorner grid[cells + 1][cells + 1];
     for (int row = 0; row <= cells; ++row) {
       for (int column = 0; column <= cells; ++column) {
         const bool border = row == 0 || column == 0 || row == cells || column == cells;
-        auto at = [&](int cell) { return float(4 + 4 * cell + (border ? 0 : offset(random))); };
-        grid[row][column] = {at(column), at(row), 0.5f, 0xFF000001, 0, 0};
+        const double offset = border ? 0 : jitter * ((row * 7 + column * 3) % 9 - 4) / 4;
+        grid[row][column] = {
+            float(4 + 4 * column + offset), float(4 + 4 * row - offset), 0.5f, 0xFF000001, 0, 0};
       }
     }
     device.BeginFrame(black);
@@ -172,8 +170,7 @@ TEST_F(SoftRasterizer, PointSamplesWholeTexelsAndWrapsBeyondTheTexture) {
   IDirect3DTexture9* texture =
       device.MakeTexture(width, height, render_test::Positions(width, height));
   auto texel = [](int pixel, int pixels, int from, int to, int size) {
-    const int t = (from * pixels + pixel * (to - from) + 1000 * size * pixels) / pixels;
-    return t % size;
+    return ((from * pixels + pixel * (to - from)) / pixels + 1000 * size) % size;
   };
   // White diffuse takes the affine loops, any other colour the perspective one.
   for (D3DCOLOR diffuse : {white, D3DCOLOR{0xFF00FFFF}}) {

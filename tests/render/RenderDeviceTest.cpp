@@ -22,24 +22,6 @@ namespace {
 class RenderDevice : public HeadlessFixture {};
 using RenderDeviceThreads = RenderDevice;
 
-TEST_F(RenderDevice, SpritesCoverExactlyTheirPixelsTexelForTexel) {
-  TestDevice test(1024, 768);
-  CRenderDevice& device = test.Render();
-  UseScreenSpace(&device);
-  CSprite* sprite = device.CreateSprite(37, 21, Positions(37, 21).data());
-  // Centred across on x = 100, the corner lands at 81.5: the first pixel centre inside is 82.
-  test.BeginFrame(0xFF000000);
-  device.DrawSprite(sprite, 100, 200, 0.5, 1);
-  const PresentedFrame frame = test.EndFrame();
-  // The sprite, and nothing in a margin of two pixels around it.
-  for (int y = 177; y < 202; ++y) {
-    for (int x = 80; x < 121; ++x) {
-      const bool inside = x >= 82 && x < 82 + 37 && y >= 179 && y < 179 + 21;
-      ASSERT_EQ(inside ? Position(x - 82, y - 179) : 0u, frame.Colour(x, y)) << x << ", " << y;
-    }
-  }
-}
-
 TEST_F(RenderDevice, FailingDirect3DCallsThrow) {
   TestDevice test(1024, 768);
   CRenderDevice& device = test.Render();
@@ -62,8 +44,8 @@ TEST_F(RenderDevice, FailingDirect3DCallsThrow) {
 }
 
 // The preloader's pattern: sprites made on a worker thread while the main
-// thread keeps drawing.
-TEST_F(RenderDeviceThreads, TexturesAreCreatedOnAnotherThreadWhileFramesAreDrawn) {
+// thread keeps drawing. Each covers exactly its pixels, texel for texel.
+TEST_F(RenderDeviceThreads, SpritesMadeOnAnotherThreadWhileFramesAreDrawnShowTexelForTexel) {
   TestDevice test(1024, 768);
   CRenderDevice& device = test.Render();
   UseScreenSpace(&device);
@@ -75,17 +57,26 @@ TEST_F(RenderDeviceThreads, TexturesAreCreatedOnAnotherThreadWhileFramesAreDrawn
       sprites[i] = device.CreateSprite(16, 16, pixels.data());
     }
   });
-  CSprite* marker = device.CreateSprite(4, 4, Positions(4, 4).data());
+  CSprite* sprite = device.CreateSprite(37, 21, Positions(37, 21).data());
   for (int frame = 0; frame < 10; ++frame) {
     test.BeginFrame(0xFF000000);
-    device.DrawSprite(marker, 0, 0, 0, 0);
+    device.DrawSprite(sprite, 0, 0, 0, 0);
     test.EndFrame();
   }
   loader.join();
   test.BeginFrame(0xFF000000);
-  for (int i = 0; i < spriteCount; ++i) device.DrawSprite(sprites[i], 16 * i, 100, 0, 0);
+  for (int i = 0; i < spriteCount; ++i) device.DrawSprite(sprites[i], 16 * i, 300, 0, 0);
+  // Centred across on x = 100, the corner lands at 81.5: the first pixel centre inside is 82.
+  device.DrawSprite(sprite, 100, 200, 0.5, 1);
   const PresentedFrame frame = test.EndFrame();
-  for (int i = 0; i < spriteCount; ++i) EXPECT_EQ(i + 1u, frame.Colour(16 * i + 8, 108));
+  for (int i = 0; i < spriteCount; ++i) EXPECT_EQ(i + 1u, frame.Colour(16 * i + 8, 308));
+  // The sprite, and nothing in a margin of two pixels around it.
+  for (int y = 177; y < 202; ++y) {
+    for (int x = 80; x < 121; ++x) {
+      const bool inside = x >= 82 && x < 82 + 37 && y >= 179 && y < 179 + 21;
+      ASSERT_EQ(inside ? Position(x - 82, y - 179) : 0u, frame.Colour(x, y)) << x << ", " << y;
+    }
+  }
 }
 
 }  // namespace

@@ -22,9 +22,8 @@ HWND CreateTestWindow(int width, int height) {
 
 std::vector<std::uint32_t> Positions(int width, int height) {
   std::vector<std::uint32_t> pixels;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) pixels.push_back(0xFF000000u | Position(x, y));
-  }
+  for (int i = 0; i < width * height; ++i)
+    pixels.push_back(0xFF000000u | Position(i % width, i / width));
   return pixels;
 }
 
