@@ -3,6 +3,8 @@
 // picture has nearby is not.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "FrameComparison.h"
 
 using assets::CImage;
@@ -10,14 +12,10 @@ using assets::Rgb;
 
 namespace {
 
-constexpr Rgb grey{100, 100, 100};
-
 // A band 4 pixels wide down an 8 x 8 picture of white, starting at column `left`.
-CImage Band(int left, Rgb colour = grey) {
+CImage Band(int left, Rgb colour = Rgb{100, 100, 100}) {
   CImage image(8, 8, Rgb{255, 255, 255});
-  for (int y = 0; y < 8; ++y) {
-    for (int x = left; x < left + 4; ++x) image.Set(x, y, colour);
-  }
+  for (int i = 0; i < 32; ++i) image.Set(left + i % 4, i / 4, colour);
   return image;
 }
 
@@ -37,19 +35,11 @@ TEST(FrameComparison, TellsTiesAndEdgesFromWrongColours) {
       {"a wrong texel", Band(2, Rgb{200, 0, 0}), 32, 0, 32},
   };
   for (const Case& c : cases) {
-    const FrameDifference difference = CFrameComparison(Band(2), c.other).Difference();
-    EXPECT_EQ(64, difference.pixels) << c.what;
-    EXPECT_EQ(c.differing, difference.differing) << c.what;
-    EXPECT_EQ(c.ties, difference.ties) << c.what;
-    EXPECT_EQ(c.unexplained, difference.unexplained) << c.what;
+    const FrameDifference d = CFrameComparison(Band(2), c.other).Difference();
+    EXPECT_EQ((std::vector<int>{64, c.differing, c.ties, c.unexplained}),
+              (std::vector<int>{d.pixels, d.differing, d.ties, d.unexplained}))
+        << c.what;
   }
-}
-
-TEST(FrameComparison, MarksWhatDiffersOnAFadedReference) {
-  const CFrameComparison comparison(Band(2), Band(2, Rgb{200, 0, 0}));
-  EXPECT_EQ((Rgb{0, 0, 255}), comparison.Picture().At(3, 3));      // unexplained
-  EXPECT_EQ((Rgb{255, 255, 255}), comparison.Picture().At(0, 0));  // white stays white
-  EXPECT_THROW(CFrameComparison(Band(2), CImage(4, 4)), std::runtime_error);
 }
 
 }  // namespace

@@ -1,15 +1,8 @@
-// Bitmap files written byte by byte for the bitmap tests, kept in the
-// temporary folder while a test uses them.
+// Bitmap files written byte by byte for the bitmap tests.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
-#include <memory>
-#include <string>
 #include <vector>
-
-#include "platform/Windows.h"
-#include "render/Bitmap.h"
 
 namespace bmp_test {
 
@@ -29,27 +22,9 @@ struct BmpPicture {
 // The whole file: headers, bit masks or palette, and the padded rows.
 std::vector<std::uint8_t> EncodeBmp(const BmpPicture& picture);
 
-// A file that is removed again when the object goes.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(const std::vector<std::uint8_t>& bytes);
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-  ~TemporaryFile();
-
-  // The path as the program passes it: UTF-16 with '\' between folders.
-  std::u16string WindowsPath() const;
-
- private:
-  std::filesystem::path path_;
-};
-
-// LoadImageW as CBitmap calls it, on the file.
-HANDLE Load(const TemporaryFile& file);
-// The colour at column x, row y from the top, read the way the program reads a section.
-std::uint32_t SectionColour(const BITMAP& bitmap, int x, int y);
-// The picture written to a file and loaded by CBitmap.
-std::unique_ptr<CBitmap> LoadPicture(const BmpPicture& picture);
+// The picture written in the current folder and loaded by CBitmap: its pixels,
+// top row first, after checking its size.
+std::vector<std::uint32_t> LoadedPixels(const BmpPicture& picture);
 
 // 3 x 2 pixels, every one different: rows of 24-bit pixels need padding.
 inline const std::vector<std::uint32_t> sixColours = {0x102030, 0x405060, 0x708090,

@@ -2,24 +2,12 @@
 // the headless presenter.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <memory>
-#include <optional>
-#include <string>
 #include <thread>
 #include <vector>
 
 #include "TestDevice.h"
-#include "math/Matrix4.h"
-#include "platform/D3D9.h"
-#include "platform/testing/HeadlessFrames.h"
 #include "platform/testing/TestControls.h"
-#include "render/Bitmap.h"
-#include "render/Direct3D.h"
-#include "render/RenderDevice.h"
+#include "render/ScreenSpace.h"
 #include "render/Sprite.h"
 #include "tests/platform/HeadlessFixture.h"
 #include "tests/tlib/ThrowsMessage.h"
@@ -27,135 +15,68 @@
 using platform_test::PresentedFrame;
 using render_test::Position;
 using render_test::Positions;
+using render_test::TestDevice;
 
 namespace {
 
-// A render device for a 1024 x 768 main window, with the program's render
-// states and identity transforms.
-class RenderDeviceFixture : public HeadlessFixture {
- protected:
-  void SetUp() override {
-    HeadlessFixture::SetUp();
-    test_.emplace(1024, 768);
-    device_ = &test_->Render();
-    for (TransformKind kind :
-         {TransformKind::Projection, TransformKind::View, TransformKind::World})
-      device_->SetTransform(kind, Matrix4::Identity());
-  }
-  void TearDown() override {
-    test_.reset();
-    HeadlessFixture::TearDown();
-  }
-
-  template <typename Draw>
-  PresentedFrame Frame(Draw draw) {
-    device_->BeginFrame();
-    draw();
-    device_->EndFrame();
-    return platform_test::LastPresentedFrame(test_->Window());
-  }
-
-  std::optional<render_test::TestDevice> test_;
-  CRenderDevice* device_ = nullptr;
-};
-
-// Checks that the frame shows the sprite painted with Positions(width, height)
-// with its top-left corner on pixel (left, top), and nothing in a margin of two
-// pixels around it.
-void ExpectSpriteAt(const PresentedFrame& frame, int left, int top, int width, int height) {
-  for (int y = std::max(0, top - 2); y < std::min(frame.height, top + height + 2); ++y) {
-    for (int x = std::max(0, left - 2); x < std::min(frame.width, left + width + 2); ++x) {
-      const bool inside = x >= left && x < left + width && y >= top && y < top + height;
-      ASSERT_EQ(inside ? Position(x - left, y - top) : 0u, frame.Colour(x, y)) << x << ", " << y;
-    }
-  }
-}
-
-using RenderDevice = RenderDeviceFixture;
-using RenderDeviceThreads = RenderDeviceFixture;
-
-}  // namespace
-
-TEST_F(RenderDevice, ClearsToOpaqueBlackUntilTheClearColourIsSet) {
-  PresentedFrame frame = Frame([] {});
-  EXPECT_EQ(1024, frame.width);
-  EXPECT_EQ(768, frame.height);
-  EXPECT_EQ(0x000000u, frame.Colour(1023, 767));
-  device_->SetClearColour(0xFFFFFFFE);
-  EXPECT_EQ(0xFFFFFEu, Frame([] {}).Colour(1023, 767));
-}
-
-TEST_F(RenderDevice, PresentedFramesAreCountedAndCanBeSavedAsPictures) {
-  device_->SetClearColour(0xFF123456);
-  CSprite* corner = device_->CreateSprite(3, 2, Positions(3, 2).data());
-  Frame([] {});
-  const PresentedFrame frame = Frame([&] { device_->DrawSprite(corner, 0, 0, 0, 0); });
-  EXPECT_EQ(2, platform_test::PresentedFrameCount(test_->Window()));
-  const std::string path = (std::filesystem::temp_directory_path() /
-                            ("marrowick-frame-" + std::to_string(getpid()) + ".bmp"))
-                               .string();
-  ASSERT_TRUE(platform_test::SaveFrameAsBmp(frame, path.c_str()));
-  const std::unique_ptr<CBitmap> saved = CBitmap::Load(tlib::TString(
-      static_cast<int>(path.size()), std::u16string(path.begin(), path.end()).data()));
-  std::filesystem::remove(path);
-  ASSERT_EQ(1024, saved->Width());
-  ASSERT_EQ(768, saved->Height());
-  EXPECT_EQ(0xFF000000 | Position(2, 1), saved->Pixels()[1 * 1024 + 2]);
-  EXPECT_EQ(0xFF123456u, saved->Pixels()[767 * 1024 + 1023]);
-}
-
-TEST_F(RenderDevice, SpritesCoverExactlyTheirPixelsTexelForTexel) {
-  CSprite* small = device_->CreateSprite(37, 21, Positions(37, 21).data());
-  CSprite* screen = device_->CreateSprite(1024, 768, Positions(1024, 768).data());
-  PresentedFrame frame = Frame([&] {
-    device_->DrawSprite(small, 0, 0, 0, 0);
-    // Centred on (100, 200): the corner lands at (81.5, 189.5), so the first
-    // pixel centre inside is (82, 190).
-    device_->DrawSprite(small, 100, 200, 0.5, 0.5);
-  });
-  ExpectSpriteAt(frame, 0, 0, 37, 21);
-  ExpectSpriteAt(frame, 82, 190, 37, 21);
-  frame = Frame([&] { device_->DrawSprite(screen, 512, 384, 0.5, 0.5); });
-  ExpectSpriteAt(frame, 0, 0, 1024, 768);
-}
+class RenderDevice : public HeadlessFixture {};
+using RenderDeviceThreads = RenderDevice;
 
 TEST_F(RenderDevice, FailingDirect3DCallsThrow) {
-  EXPECT_THROWS_MESSAGE(device_->CreateTexture(0, 5, nullptr), u"COM method call failed");
-  EXPECT_THROWS_MESSAGE(device_->CreateSprite(5000, 5, nullptr), u"COM method call failed");
-  device_->BeginFrame();
-  EXPECT_THROWS_MESSAGE(device_->BeginFrame(), u"COM method call failed");
+  TestDevice test(1024, 768);
+  CRenderDevice& device = test.Render();
+  EXPECT_THROWS_MESSAGE(device.CreateTexture(0, 5, nullptr), u"COM method call failed");
+  EXPECT_THROWS_MESSAGE(device.CreateSprite(5000, 5, nullptr), u"COM method call failed");
+  device.BeginFrame();
+  EXPECT_THROWS_MESSAGE(device.BeginFrame(), u"COM method call failed");
   platform_test::FailCall("IDirect3DDevice9::Present", 0);
-  EXPECT_THROWS_MESSAGE(device_->EndFrame(), u"COM method call failed");
+  EXPECT_THROWS_MESSAGE(device.EndFrame(), u"COM method call failed");
   CDirect3D direct3D;
   platform_test::FailCall("IDirect3D9::CreateDevice", 0);
-  EXPECT_THROWS_MESSAGE(delete direct3D.CreateDevice(false, test_->Window(), 1024, 768),
+  EXPECT_THROWS_MESSAGE(delete direct3D.CreateDevice(false, test.Window(), 1024, 768),
                         u"COM method call failed");
   platform_test::FailCall("Direct3DCreate9", 0);
   EXPECT_THROWS_MESSAGE(CDirect3D(), u"Direct3DCreate9() failed");
   // Presenting into a window that is gone.
-  device_->BeginFrame();
-  DestroyWindow(test_->Window());
-  EXPECT_THROWS_MESSAGE(device_->EndFrame(), u"COM method call failed");
+  device.BeginFrame();
+  DestroyWindow(test.Window());
+  EXPECT_THROWS_MESSAGE(device.EndFrame(), u"COM method call failed");
 }
 
-TEST_F(RenderDeviceThreads, TexturesAreCreatedOnAnotherThreadWhileFramesAreDrawn) {
-  // The preloader's pattern: sprites made on a worker thread while the main
-  // thread keeps drawing.
+// The preloader's pattern: sprites made on a worker thread while the main
+// thread keeps drawing. Each covers exactly its pixels, texel for texel.
+TEST_F(RenderDeviceThreads, SpritesMadeOnAnotherThreadWhileFramesAreDrawnShowTexelForTexel) {
+  TestDevice test(1024, 768);
+  CRenderDevice& device = test.Render();
+  UseScreenSpace(&device);
   constexpr int spriteCount = 40;
   std::vector<CSprite*> sprites(spriteCount);
   std::thread loader([&] {
     for (int i = 0; i < spriteCount; ++i) {
-      const std::vector<std::uint32_t> pixels(16 * 16,
-                                              0xFF000000u | static_cast<std::uint32_t>(i + 1));
-      sprites[i] = device_->CreateSprite(16, 16, pixels.data());
+      const std::vector<std::uint32_t> pixels(16 * 16, 0xFF000000u | (i + 1));
+      sprites[i] = device.CreateSprite(16, 16, pixels.data());
     }
   });
-  CSprite* marker = device_->CreateSprite(4, 4, Positions(4, 4).data());
-  for (int frame = 0; frame < 10; ++frame) Frame([&] { device_->DrawSprite(marker, 0, 0, 0, 0); });
+  CSprite* sprite = device.CreateSprite(37, 21, Positions(37, 21).data());
+  for (int frame = 0; frame < 10; ++frame) {
+    test.BeginFrame(0xFF000000);
+    device.DrawSprite(sprite, 0, 0, 0, 0);
+    test.EndFrame();
+  }
   loader.join();
-  const PresentedFrame frame = Frame([&] {
-    for (int i = 0; i < spriteCount; ++i) device_->DrawSprite(sprites[i], 16 * i, 100, 0, 0);
-  });
-  for (int i = 0; i < spriteCount; ++i)
-    EXPECT_EQ(static_cast<std::uint32_t>(i + 1), frame.Colour(16 * i + 8, 108));
+  test.BeginFrame(0xFF000000);
+  for (int i = 0; i < spriteCount; ++i) device.DrawSprite(sprites[i], 16 * i, 300, 0, 0);
+  // Centred across on x = 100, the corner lands at 81.5: the first pixel centre inside is 82.
+  device.DrawSprite(sprite, 100, 200, 0.5, 1);
+  const PresentedFrame frame = test.EndFrame();
+  for (int i = 0; i < spriteCount; ++i) EXPECT_EQ(i + 1u, frame.Colour(16 * i + 8, 308));
+  // The sprite, and nothing in a margin of two pixels around it.
+  for (int y = 177; y < 202; ++y) {
+    for (int x = 80; x < 121; ++x) {
+      const bool inside = x >= 82 && x < 82 + 37 && y >= 179 && y < 179 + 21;
+      ASSERT_EQ(inside ? Position(x - 82, y - 179) : 0u, frame.Colour(x, y)) << x << ", " << y;
+    }
+  }
 }
+
+}  // namespace

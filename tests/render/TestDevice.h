@@ -1,7 +1,7 @@
-// A headless window with a render device for it, set up with the render
-// states the program uses, for drawing triangles given in pixel coordinates
-// under identity transforms and reading back the presented frame. Tests that
-// use them reset the headless desktop (HeadlessFixture).
+// A render device over a headless window, set up as the program sets up its
+// own, for drawing shapes given in pixel coordinates under identity
+// transforms and reading back the presented frame. Tests that use it reset the
+// headless desktop (HeadlessFixture), which also takes its window away.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +16,10 @@
 
 namespace render_test {
 
+// Pixels whose colour says where they are: texel (x, y) shows as Position(x, y).
+inline std::uint32_t Position(int x, int y) { return static_cast<std::uint32_t>(x << 10 | y); }
+std::vector<std::uint32_t> Positions(int width, int height);
+
 // A corner in back buffer pixels (x right, y down), depth 0 (near) to 1 (far).
 struct PixelCorner {
   float x, y, z;
@@ -23,24 +27,16 @@ struct PixelCorner {
   float u, v;
 };
 
-// A popup window whose client area is width x height; destroyed with the object.
-class TestWindow {
- public:
-  TestWindow(int width, int height);
-  TestWindow(const TestWindow&) = delete;
-  TestWindow& operator=(const TestWindow&) = delete;
-  ~TestWindow() { DestroyWindow(handle_); }
-
-  HWND Handle() const { return handle_; }
-
- private:
-  HWND handle_;
+// The rectangle [left, right) x [top, bottom) as two clockwise triangles, at
+// depth z on its left edge and z + slope on its right, showing the texture
+// from (u0, v0) at the top left to (u1, v1) at the bottom right.
+struct Quad {
+  float left = 0, top = 0, right = 8, bottom = 8;
+  float z = 0.5f, slope = 0;
+  D3DCOLOR colour = 0xFFFFFFFF;
+  IDirect3DTexture9* texture = nullptr;
+  float u0 = 0, v0 = 0, u1 = 1, v1 = 1;
 };
-
-// Pixels whose colour says where they are: (x, y) is 0xFF000000 | x << 10 | y,
-// and Position(x, y) its colour as a frame shows it.
-std::vector<std::uint32_t> Positions(int width, int height);
-inline std::uint32_t Position(int x, int y) { return static_cast<std::uint32_t>(x << 10 | y); }
 
 class TestDevice {
  public:
@@ -48,7 +44,7 @@ class TestDevice {
 
   IDirect3DDevice9* Device() const { return render_->GetDevice(); }
   CRenderDevice& Render() const { return *render_; }
-  HWND Window() const { return window_.Handle(); }
+  HWND Window() const { return window_; }
 
   // Clears colour and depth, then begins a scene.
   void BeginFrame(D3DCOLOR clearColour);
@@ -58,17 +54,15 @@ class TestDevice {
   // One triangle in the corners' colours, times the texture if there is one.
   void Draw(const PixelCorner& a, const PixelCorner& b, const PixelCorner& c,
             IDirect3DTexture9* texture = nullptr);
-  // The axis-aligned rectangle [left, right) x [top, bottom) as two clockwise triangles.
-  void DrawRectangle(float left, float top, float right, float bottom, float z, D3DCOLOR colour);
+  void Draw(const Quad& quad);
 
-  // A drawable texture holding `texels` (width x height, top row first); the
-  // caller releases it.
+  // A drawable texture of `texels` (top row first), owned by the device.
   IDirect3DTexture9* MakeTexture(int width, int height, const std::vector<std::uint32_t>& texels);
 
  private:
   int width_;
   int height_;
-  TestWindow window_;
+  HWND window_;
   CDirect3D direct3D_;
   std::unique_ptr<CRenderDevice> render_;
 };
