@@ -130,20 +130,17 @@ template <class Ops, class Depth, class Source>
 void Rasterizer::FillRun(int y, int first, int last, Depth depth, Source source,
                          const PixelState& state) {
   std::uint32_t* colours = target_.ColourRow(y) + first;
-  std::uint16_t* depths = target_.DepthRow(y) + first;
   const int count = last - first + 1;
   if constexpr (Ops::depthMode != DepthMode::Off && std::is_same_v<Depth, FlatDepth>) {
     // Nothing in the row lies nearer: every pixel passes the test.
-    const std::uint16_t z = depth.value;  // a copy: the stores below cannot change it
-    if (z <= target_.LowestDepth(y)) {
-      if constexpr (Ops::depthMode == DepthMode::TestWrite) {
-        for (int i = 0; i < count; ++i) depths[i] = z;
-        target_.NoteDepth(y, z);
-      }
-      FillSpan<DepthMode::Off, Ops::blendMode>(colours, depths, count, depth, source, state);
+    if (depth.value <= target_.LowestDepth(y)) {
+      if constexpr (Ops::depthMode == DepthMode::TestWrite)
+        target_.SetDepths(y, first, count, depth.value);
+      FillSpan<DepthMode::Off, Ops::blendMode>(colours, nullptr, count, depth, source, state);
       return;
     }
   }
+  std::uint16_t* depths = target_.DepthRow(y) + first;
   if constexpr (Ops::depthMode == DepthMode::TestWrite)
     target_.NoteDepth(y, depth.LowestOver(count));
   FillSpan<Ops::depthMode, Ops::blendMode>(colours, depths, count, depth, source, state);

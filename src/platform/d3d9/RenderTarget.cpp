@@ -10,7 +10,8 @@ RenderTarget::RenderTarget(int width, int height)
       colours_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), clearColour_),
       depths_(colours_.size(), clearDepth_),
       rows_(static_cast<std::size_t>(height)),
-      lowestDepths_(rows_.size(), clearDepth_) {}
+      lowestDepths_(rows_.size(), clearDepth_),
+      oneDepths_(rows_.size(), notOneDepth) {}
 
 void RenderTarget::ClearColour(std::uint32_t colour) {
   MarkPending(colourPending);
@@ -40,21 +41,54 @@ void RenderTarget::FillRun(std::size_t rowStart, const Run& run, std::uint8_t wh
   if ((what & depthPending) != 0) std::fill_n(depths_.begin() + start, count, run.depth);
 }
 
-// Writes the deferred runs and the clear around them, left to right.
+// Writes the deferred runs and the clear around them, left to right; a depth
+// that is the same across the row is kept as one value instead.
 void RenderTarget::SettleRow(int y) {
   RowState& row = rows_[static_cast<std::size_t>(y)];
   Run* runs = row.runs;
   std::sort(runs, runs + row.runCount,
             [](const Run& a, const Run& b) { return a.first < b.first; });
+  std::uint8_t what = row.pending;
+  if ((what & depthPending) != 0) {
+    oneDepths_[static_cast<std::size_t>(y)] = OneDepthAfterSettling(row);
+    if (oneDepths_[static_cast<std::size_t>(y)] != notOneDepth) what &= ~depthPending;
+  }
+  // Runs are deferred only over a pending colour and depth clear.
   const std::size_t rowStart = RowStart(y);
   int next = 0;
   for (int i = 0; i < row.runCount; ++i) {
-    FillRun(rowStart, Run{next, runs[i].first - 1, clearColour_, clearDepth_}, row.pending);
-    FillRun(rowStart, runs[i], colourPending | depthPending);
+    FillRun(rowStart, Run{next, runs[i].first - 1, clearColour_, clearDepth_}, what);
+    FillRun(rowStart, runs[i], what);
     next = runs[i].last + 1;
   }
-  FillRun(rowStart, Run{next, width_ - 1, clearColour_, clearDepth_}, row.pending);
+  FillRun(rowStart, Run{next, width_ - 1, clearColour_, clearDepth_}, what);
   row = RowState{};
+}
+
+std::int32_t RenderTarget::OneDepthAfterSettling(const RowState& row) const {
+  std::int32_t depth = notOneDepth;
+  auto leaves = [&](int first, int last, std::uint16_t runDepth) {
+    if (first > last) return true;
+    if (depth == notOneDepth) depth = runDepth;
+    return depth == runDepth;
+  };
+  int next = 0;
+  for (int i = 0; i < row.runCount; ++i) {
+    const Run& run = row.runs[i];
+    if (!leaves(next, run.first - 1, clearDepth_) || !leaves(run.first, run.last, run.depth)) {
+      return notOneDepth;
+    }
+    next = run.last + 1;
+  }
+  return leaves(next, width_ - 1, clearDepth_) ? depth : notOneDepth;
+}
+
+void RenderTarget::SetDepths(int y, int first, int count, std::uint16_t depth) {
+  Settle(y);
+  if (oneDepths_[static_cast<std::size_t>(y)] == depth) return;
+  WriteOutDepth(y);
+  std::fill_n(depths_.begin() + static_cast<std::ptrdiff_t>(RowStart(y)) + first, count, depth);
+  NoteDepth(y, depth);
 }
 
 bool RenderTarget::FillClearedRun(int y, int first, int last, std::uint32_t colour,

@@ -5,6 +5,10 @@
 // into, or before the frame is read. Solid runs drawn onto a cleared row (the
 // ground's two triangles) are deferred with the clear: the row is written once,
 // when something else is drawn into it, while that drawing has it in the cache.
+//
+// A row whose pixels all hold one depth keeps it as that one value until a
+// pixel gets another: the game draws the ground and everything on it at one
+// depth, so most rows never have their depths written out at all.
 #pragma once
 
 #include <cstdint>
@@ -32,8 +36,11 @@ class RenderTarget {
   }
   std::uint16_t* DepthRow(int y) {
     Settle(y);
+    WriteOutDepth(y);
     return depths_.data() + RowStart(y);
   }
+  // Sets `count` depths of row y from pixel `first` on to `depth`.
+  void SetDepths(int y, int first, int count, std::uint16_t depth);
 
   // Draws pixels first to last of a row in one colour at one depth without
   // blending, if the row still waits for its colour and depth clear and the
@@ -83,6 +90,16 @@ class RenderTarget {
     if (rows_[static_cast<std::size_t>(y)].pending != 0) SettleRow(y);
   }
   void SettleRow(int y);
+  // The depth that a row's pending clear and deferred runs (sorted) leave in
+  // every pixel, or notOneDepth.
+  std::int32_t OneDepthAfterSettling(const RowState& row) const;
+  void WriteOutDepth(int y) {
+    std::int32_t& depth = oneDepths_[static_cast<std::size_t>(y)];
+    if (depth == notOneDepth) return;
+    std::fill_n(depths_.begin() + static_cast<std::ptrdiff_t>(RowStart(y)), width_,
+                static_cast<std::uint16_t>(depth));
+    depth = notOneDepth;
+  }
   void MarkPending(std::uint8_t what);
   void FillRun(std::size_t rowStart, const Run& run, std::uint8_t what);
 
@@ -92,6 +109,10 @@ class RenderTarget {
   std::vector<std::uint16_t> depths_;
   std::vector<RowState> rows_;
   std::vector<std::uint16_t> lowestDepths_;
+  // Per row the one depth all its pixels hold, not written to depths_, or
+  // notOneDepth where depths_ holds the row's depths.
+  static constexpr std::int32_t notOneDepth = -1;
+  std::vector<std::int32_t> oneDepths_;
   std::uint32_t clearColour_ = 0xFF000000u;
   std::uint16_t clearDepth_ = 0xFFFF;
 };
