@@ -17,11 +17,11 @@ TString Smile() { return TString(4, smileUnits); }
 }  // namespace
 
 TEST(String, EmptyStringOwnsNothing) {
-  for (const TString& empty : {TString(), TString(0, nullptr), TString(0, u"abc"), TString(u""),
-                               TString() + TString(), TString::Format(u"")}) {
+  for (const TString& empty :
+       {TString(), TString(0, nullptr), TString(0, u"abc"), TString(u""), TString() + TString(),
+        TString::Format(u""), TString::Repeat(u'x', 0)}) {
     EXPECT_EQ(0, empty.Length());
     EXPECT_EQ(0, empty.ShareCount());
-    ASSERT_NE(nullptr, empty.CStr());
     EXPECT_EQ(0, empty.CStr()[0]);
   }
   EXPECT_THROWS_MESSAGE(TString(3, nullptr), u"Invalid arguments");
@@ -31,7 +31,6 @@ TEST(String, CopiesShareOneBufferThatOutlivesTheFirstOwner) {
   const char16_t units[] = {u'a', u'b', u'c', u'd'};
   std::optional<TString> first(TString(3, units));
   EXPECT_NE(units, first->CStr());
-  EXPECT_EQ(0, first->CStr()[3]);
   std::optional<TString> second(*first);
   TString third(u"other");
   third = *second;
@@ -43,32 +42,22 @@ TEST(String, CopiesShareOneBufferThatOutlivesTheFirstOwner) {
   second.reset();
   EXPECT_EQ(1, third.ShareCount());
   EXPECT_EQ(u"abc", Text(third));
-  third = TString();
-  EXPECT_EQ(0, third.ShareCount());
 }
 
-TEST(String, ConcatenationSharesWithEmptyOperandsAndEqualityComparesUnits) {
+TEST(String, ConcatenationAppendAndEquality) {
   TString ab(u"ab");
   EXPECT_EQ(ab.CStr(), (TString() + ab).CStr());
   EXPECT_EQ(ab.CStr(), (ab + TString()).CStr());
-  TString joined = ab + TString(u"c");
-  EXPECT_EQ(u"abc", Text(joined));
-  EXPECT_EQ(1, joined.ShareCount());
-
   TString sharer = ab;
   ab.Append(u"10");
   EXPECT_EQ(u"ab10", Text(ab));
   EXPECT_EQ(u"ab", Text(sharer));
   EXPECT_TRUE(TString() == TString(0, u"x"));
-  EXPECT_FALSE(ab == TString(u"ab1"));
-  EXPECT_FALSE(TString(u"ab1") == ab);
-  EXPECT_FALSE(TString(u"Road1") == TString(u"Road2"));
-  EXPECT_TRUE(ab != TString(u"AB10"));
-  EXPECT_EQ(u"-2147483648 (0x80000000)", Text(TString::FromInt(-2147483647 - 1) +
-                                              TString::Format(u" (0x%08x)", -2147483647 - 1)));
+  EXPECT_FALSE(sharer == TString(u"ab1") || TString(u"ab1") == sharer);
+  EXPECT_TRUE(TString(u"Road1") != TString(u"Road2"));
 }
 
-TEST(String, IterationDecodesSurrogatePairs) {
+TEST(String, IterationDecodesSurrogatePairsBothWays) {
   TString text = Smile();
   std::u32string seen;
   std::u16string starts;
@@ -78,15 +67,14 @@ TEST(String, IterationDecodesSurrogatePairs) {
   }
   EXPECT_EQ(U"a\U0001F600b", seen);
   EXPECT_EQ(u"013", starts);
-  EXPECT_THROWS_MESSAGE(text.CodePointAt(4), u"Invalid iterator");
-  EXPECT_THROWS_MESSAGE(text.CodePointAt(-1), u"Invalid iterator");
-
   int back = 4;
   for (int expected : {3, 1, 0}) {
     text.StepBack(back);
     EXPECT_EQ(expected, back);
   }
   EXPECT_THROWS_MESSAGE(text.StepBack(back), u"Invalid iterator");
+  EXPECT_THROWS_MESSAGE(text.CodePointAt(4), u"Invalid iterator");
+  EXPECT_THROWS_MESSAGE(text.CodePointAt(-1), u"Invalid iterator");
   EXPECT_EQ(1, TString(3, smileUnits).LastCodePointStart());
   EXPECT_EQ(-1, TString().LastCodePointStart());
 }
@@ -105,7 +93,6 @@ TEST(String, DecodingRejectsBrokenPairs) {
 
 TEST(String, RepeatedCodePoints) {
   EXPECT_EQ(u"\U0001F600\U0001F600", Text(TString::Repeat(0x1F600, 2)));
-  EXPECT_EQ(0, TString::Repeat(u'x', 0).ShareCount());
   EXPECT_THROWS_MESSAGE(TString::Repeat(-1, 1), u"Invalid character");
   EXPECT_THROWS_MESSAGE(TString::Repeat(0x110000, 1), u"Invalid character");
   EXPECT_THROWS_MESSAGE(TString::Repeat(u'x', -1), u"Invalid count");
@@ -124,7 +111,6 @@ TEST(String, PositionsCountCodePoints) {
   EXPECT_THROWS_MESSAGE(text.UnitsSpanned(5, 0), u"Invalid start pos");
   EXPECT_THROWS_MESSAGE(text.UnitsSpanned(3, 2), u"Invalid length");
   EXPECT_THROWS_MESSAGE(text.UnitsSpanned(2, 1), u"Invalid string data");
-
   EXPECT_EQ(u"\U0001F600b", Text(text.Tail(1)));
   EXPECT_THROWS_MESSAGE(text.Tail(4), u"Index out of range");
   EXPECT_EQ(u"a\U0001F600", Text(text.Substring(0, 2)));
