@@ -23,8 +23,9 @@ TEST(GameWaves, TwentyFrogsComeInTicks1_42_83_124And165) {
 // unit on per tick, highest halfway, then a 10-tick rest, then the next jump.
 TEST(GameFrogs, JumpPeaksHalfwayLandsRestsAndJumpsAgain) {
   CGameScenario scenario;
+  scenario.Ticks();
   const CFrog& frog = scenario.Game().Frogs().At(0);
-  scenario.Ticks(11);
+  scenario.Ticks(10);
   EXPECT_DOUBLE_EQ(10.0, frog.Z());
   scenario.Ticks(10);
   EXPECT_EQ(0.0, frog.Z());
