@@ -41,7 +41,7 @@ TEST(GameFrogs, FrogsBeyondAnyEdgeAreSavedBeforeTheyMoveAndTheLastOneEndsTheGame
   const CGame& game = scenario.Game();
   scenario.Ticks();
   double lastX = 0;
-  while (game.SavedCount() == 0 && game.Frogs().Count() > 0) {
+  for (int tick = 0; tick < 2000 && game.SavedCount() == 0 && game.Frogs().Count() > 0; ++tick) {
     lastX = game.Frogs().At(0).X();
     scenario.Ticks();
   }

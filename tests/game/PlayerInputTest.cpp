@@ -21,8 +21,8 @@ BlockList Blocks(const CGame& game) {
 
 }  // namespace
 
-TEST(PlayerInput, CursorMapsTheClampedMouseOntoCells) {
-  CGameScenario scenario;
+TEST(PlayerInput, CursorMapsTheClampedMouseOntoCellsAsFarAsColumnZero) {
+  CGameScenario scenario({0, 31, {"#", "#", "#"}});
   CGame& game = scenario.Game();
   game.SetMousePosition(-5, 900);
   EXPECT_EQ(0, game.MouseX());
@@ -41,17 +41,11 @@ TEST(PlayerInput, CursorMapsTheClampedMouseOntoCells) {
     EXPECT_EQ(corner.column, game.CursorColumn());
     EXPECT_EQ(corner.row, game.CursorRow());
   }
-}
-
-TEST(PlayerInput, CursorJustBeyondTheLeftEdgeStillFindsColumnZero) {
-  CGameScenario scenario({0, 31, {"#", "#", "#"}});
-  CGame& game = scenario.Game();
   scenario.SetMouse(0, 384);
-  scenario.Ticks(33);  // the cursor is at world x -265.5
+  scenario.Ticks(33);  // the cursor is at world x -265.5, just beyond the left edge
   EXPECT_EQ(0, game.CursorColumn());
   EXPECT_EQ(32, game.CursorRow());
-  EXPECT_TRUE(game.CursorValid());
-  EXPECT_EQ(0, game.CursorOrientation());
+  EXPECT_TRUE(game.CursorValid() && game.CursorOrientation() == 0);
   scenario.Ticks();  // world x -270.5: off the map
   EXPECT_FALSE(game.CursorValid());
   game.ToggleRoadBlock();

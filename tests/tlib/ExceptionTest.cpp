@@ -9,27 +9,20 @@
 
 using tlib::TException;
 
-namespace {
-
-// Formats into a buffer of `limit` units (none for 0) and returns the whole
-// buffer; `needed` gets the length FormatWide reported.
-std::u16string FormatInto(int limit, int& needed, const char16_t* format, ...) {
-  std::u16string buffer(static_cast<std::size_t>(limit) + 1, u'#');
+// FormatWide takes its arguments as a va_list, as the exception and string formatting do.
+static int FormatInto(char16_t* buffer, int limit, const char16_t* format, ...) {
   std::va_list arguments;
   va_start(arguments, format);
-  needed = tlib::FormatWide(limit == 0 ? nullptr : buffer.data(), limit, format, arguments);
+  const int needed = tlib::FormatWide(buffer, limit, format, arguments);
   va_end(arguments);
-  return buffer;
+  return needed;
 }
 
-}  // namespace
-
 TEST(WideFormat, MeasuresAndNeverOverrunsTheLimit) {
-  int needed = 0;
-  FormatInto(0, needed, u"Digit%d", 7);
-  EXPECT_EQ(6, needed);
-  EXPECT_EQ(std::u16string(u"Dig\0#", 5), FormatInto(4, needed, u"Digit%d", 7).substr(0, 5));
-  EXPECT_EQ(6, needed);
+  std::u16string buffer(5, u'#');
+  EXPECT_EQ(6, FormatInto(nullptr, 0, u"Digit%d", 7));
+  EXPECT_EQ(6, FormatInto(buffer.data(), 4, u"Digit%d", 7));
+  EXPECT_EQ(std::u16string(u"Dig\0#", 5), buffer);
 }
 
 TEST(Exception, FormatsItsWholeMessageAsPrintfDoes) {
