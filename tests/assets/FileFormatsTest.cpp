@@ -6,31 +6,19 @@
 #include "assets/FileFormats.h"
 
 using assets::Bytes;
-using assets::CImage;
-using assets::Rgb;
 
-namespace {
-
-CImage ThreeByTwo() {
-  CImage image(3, 2);  // rows of 9 bytes, padded to 12
+TEST(FileFormats, ABitmapReadsBackAsItWasWrittenAndNoOtherIsRead) {
+  assets::CImage image(3, 2);  // rows of 9 bytes, padded to 12
   for (int y = 0; y < 2; ++y) {
-    for (int x = 0; x < 3; ++x) image.Set(x, y, Rgb{std::uint8_t(10 * x), std::uint8_t(y), 200});
+    for (int x = 0; x < 3; ++x) image.Set(x, y, {std::uint8_t(10 * x), std::uint8_t(y), 200});
   }
-  return image;
-}
-
-TEST(FileFormats, ABitmapReadsBackAsItWasWritten) {
-  const CImage image = ThreeByTwo();
-  const CImage read = assets::DecodeBitmap(assets::EncodeBitmap(image));
+  const Bytes good = assets::EncodeBitmap(image);
+  const assets::CImage read = assets::DecodeBitmap(good);
   ASSERT_EQ(3, read.Width());
   ASSERT_EQ(2, read.Height());
   for (int y = 0; y < 2; ++y) {
     for (int x = 0; x < 3; ++x) EXPECT_EQ(image.At(x, y), read.At(x, y)) << x << "," << y;
   }
-}
-
-TEST(FileFormats, OnlyBitmapsAsTheyAreWrittenAreRead) {
-  const Bytes good = assets::EncodeBitmap(ThreeByTwo());
   auto patched = [&](std::size_t offset, std::uint8_t value) {
     Bytes copy = good;
     copy[offset] = value;
@@ -49,5 +37,3 @@ TEST(FileFormats, OnlyBitmapsAsTheyAreWrittenAreRead) {
     EXPECT_THROW(assets::DecodeBitmap(bytes), std::runtime_error) << &bytes - refused;
   }
 }
-
-}  // namespace

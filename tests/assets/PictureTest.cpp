@@ -3,23 +3,25 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <stdexcept>
 #include <string>
-#include <vector>
 
+#include "SeededStuff.h"
+#include "SimulationHost.h"
 #include "assets/Catalogue.h"
 #include "assets/TitleArt.h"
+#include "game/Game.h"
 
 using assets::CImage;
 using assets::keyShadow;
 using assets::keyTransparent;
-using assets::Picture;
 using assets::Rgb;
 
 namespace {
 
 // Each picture is drawn once, when a test first looks at it.
-const Picture& PictureNamed(const std::string& name) {
-  static std::map<std::string, Picture> drawn;
+const assets::Picture& PictureNamed(const std::string& name) {
+  static std::map<std::string, assets::Picture> drawn;
   auto found = drawn.find(name);
   if (found == drawn.end()) found = drawn.emplace(name, assets::DrawPicture(name)).first;
   return found->second;
@@ -27,129 +29,102 @@ const Picture& PictureNamed(const std::string& name) {
 
 const CImage& Image(const std::string& name) { return PictureNamed(name).image; }
 
-int Count(const CImage& image, Rgb colour) {
+// The pixels of the image within the rectangle that have the colour.
+int Count(const CImage& image, Rgb colour, int left = 0, int top = 0, int right = 1 << 20,
+          int bottom = 1 << 20) {
   int count = 0;
-  for (int y = 0; y < image.Height(); ++y) {
-    for (int x = 0; x < image.Width(); ++x) count += image.At(x, y) == colour ? 1 : 0;
+  for (int y = top; y < std::min(bottom, image.Height()); ++y) {
+    for (int x = left; x < std::min(right, image.Width()); ++x) count += image.At(x, y) == colour;
   }
   return count;
 }
 
-Rgb Middle(const CImage& image) { return image.At(image.Width() / 2, image.Height() / 2); }
-
-std::vector<std::string> Numbered(const std::string& stem, int last) {
-  std::vector<std::string> names;
-  for (int i = 0; i <= last; ++i) names.push_back(stem + std::to_string(i));
-  return names;
-}
-
 const Rgb ground{84, 165, 67};
 
-TEST(Pictures, HaveTheirSizesOnScreen) {
-  struct Texture {
-    std::string name;
-    double worldWidth, worldHeight;
-  };
-  std::vector<Texture> textures = {{"Frog", 2, 2}, {"RoadBlock", 4.6, 1.5}};
-  for (const std::string& road : Numbered("Road", 10)) textures.push_back({road, 8, 8});
-  for (const std::string& car : Numbered("Car", 2)) textures.push_back({car, 5, 5});
-  // At rest the game shows a world unit as about 5.09 pixels and samples
-  // textures without filtering, so a texture near that size keeps its detail.
-  for (const Texture& texture : textures) {
-    SCOPED_TRACE(texture.name);
-    const CImage& image = Image(texture.name);
-    EXPECT_NEAR(texture.worldWidth * 5.09, image.Width(), image.Width() * 0.1);
-    EXPECT_NEAR(texture.worldHeight * 5.09, image.Height(), image.Height() * 0.1);
-  }
-  EXPECT_EQ(1024, Image("Title").Width());
-  EXPECT_EQ(768, Image("Title").Height());
-  for (const std::string& name : Numbered("Digit", 9)) {
-    EXPECT_EQ(32, Image(name).Height()) << name;
-    EXPECT_TRUE(Image(name).Width() >= 16 && Image(name).Width() <= 28) << name;
-  }
-  for (const char* icon : {"FrogSaved", "FrogSplatted"}) {
-    EXPECT_EQ(40, Image(icon).Width());
-    EXPECT_EQ(40, Image(icon).Height());
-  }
-  // The cursor is drawn centred on the mouse: an odd size puts a pixel there.
-  EXPECT_EQ(1, Image("Cursor").Width() % 2);
-  EXPECT_EQ(1, Image("Cursor").Height() % 2);
-}
-
-TEST(Pictures, UseTheKeyColoursOnlyWhereMeant) {
-  // Road tiles and the title are opaque throughout.
-  std::vector<std::string> opaque = Numbered("Road", 10);
-  opaque.push_back("Title");
-  for (const std::string& name : opaque) {
-    EXPECT_EQ(0, Count(Image(name), keyTransparent) + Count(Image(name), keyShadow)) << name;
-  }
-  // Things stand on transparent surroundings, are opaque in the middle, and
-  // cars and road blocks cast shadows.
-  std::vector<std::string> things = Numbered("Digit", 9);
-  for (const char* name :
-       {"Car0", "Car1", "Car2", "Frog", "RoadBlock", "FrogSaved", "FrogSplatted", "Cursor"}) {
-    things.push_back(name);
-  }
-  for (const std::string& name : things) {
+// At rest the game shows a world unit as about 5.09 pixels and samples
+// textures without filtering, so a texture near its quad's size keeps its
+// detail. Road tiles and the title are opaque throughout; everything else
+// stands on transparent surroundings, opaque in the middle unless hollow, and
+// cars and road blocks cast shadows.
+TEST(Pictures, SizesAndKeyColours) {
+  for (const std::string& name : assets::PictureNames()) {
     SCOPED_TRACE(name);
     const CImage& image = Image(name);
+    const double quad = name == "Frog"             ? 2
+                        : name == "RoadBlock"      ? 4.6
+                        : name.starts_with("Road") ? 8
+                        : name.starts_with("Car")  ? 5
+                                                   : 0;
+    ASSERT_EQ(quad > 0, PictureNamed(name).IsTexture());
+    EXPECT_TRUE(quad == 0 || std::abs(quad * 5.09 - image.Width()) < image.Width() * 0.1);
+    const int keyed = Count(image, keyTransparent) + Count(image, keyShadow);
+    if ((name.starts_with("Road") && name != "RoadBlock") || name == "Title") {
+      EXPECT_EQ(0, keyed);
+      continue;
+    }
     const int right = image.Width() - 1, bottom = image.Height() - 1;
     for (auto [x, y] : {std::pair{0, 0}, {right, 0}, {0, bottom}, {right, bottom}}) {
       EXPECT_EQ(keyTransparent, image.At(x, y)) << x << ", " << y;
     }
-    const bool hollowMiddle =
-        name.starts_with("Digit") || name == "FrogSplatted" || name == "Cursor";
-    EXPECT_TRUE(hollowMiddle || !(Middle(image) == keyTransparent || Middle(image) == keyShadow));
-    const bool castsShadow = name.starts_with("Car") || name == "RoadBlock";
-    EXPECT_TRUE(!castsShadow || Count(image, keyShadow) > 0);
+    const Rgb middle = image.At(right / 2, bottom / 2);
+    const bool hollow = name.starts_with("Digit") || name == "FrogSplatted" || name == "Cursor";
+    EXPECT_TRUE(hollow || !(middle == keyTransparent || middle == keyShadow));
+    EXPECT_TRUE(!(name.starts_with("Car") || name == "RoadBlock") || Count(image, keyShadow) > 0);
   }
-}
-
-TEST(Pictures, ThreeDifferentCars) {
+  // The cursor is drawn centred on the mouse: an odd size puts a pixel there.
+  EXPECT_EQ(1, Image("Cursor").Width() % 2 & Image("Cursor").Height() % 2);
+  // The best result is drawn in a band of the title: icons at x 200 and 600,
+  // numbers from x 250 and 650.
+  EXPECT_EQ(724 * (assets::bestResultBottom - assets::bestResultTop),
+            Count(Image("Title"), Rgb{255, 255, 254}, 150, assets::bestResultTop, 874,
+                  assets::bestResultBottom));
   for (auto [a, b] : {std::pair{"Car0", "Car1"}, {"Car1", "Car2"}, {"Car0", "Car2"}}) {
     int different = 0;
     for (int y = 0; y < Image(a).Height(); ++y) {
       for (int x = 0; x < Image(a).Width(); ++x)
-        different += Image(a).At(x, y) == Image(b).At(x, y) ? 0 : 1;
+        different += !(Image(a).At(x, y) == Image(b).At(x, y));
     }
     EXPECT_GT(different, 100) << a << " and " << b;
   }
-}
-
-TEST(Pictures, TitleLeavesTheBestResultBandEmpty) {
-  // The best result is drawn there: icons at x 200 and 600, numbers from x 250 and 650.
-  const CImage& title = Image("Title");
-  const Rgb background{255, 255, 254};
-  int marked = 0;
-  for (int y = assets::bestResultTop; y < assets::bestResultBottom; ++y) {
-    for (int x = 150; x < 874; ++x) marked += title.At(x, y) == background ? 0 : 1;
-  }
-  EXPECT_EQ(0, marked);
 }
 
 int Difference(Rgb a, Rgb b) {
   return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
 }
 
-TEST(Pictures, RoadTilesShowTheirConnectionsAndJoinWithoutSeams) {
-  // West, east, north, south, as each texture serves them in the game.
-  const bool links[11][4] = {{0, 0, 1, 1}, {1, 1, 0, 0}, {0, 1, 1, 0}, {1, 0, 1, 0},
-                             {0, 1, 0, 1}, {1, 0, 0, 1}, {0, 1, 1, 1}, {1, 1, 1, 0},
-                             {1, 0, 1, 1}, {1, 1, 0, 1}, {1, 1, 1, 1}};
-  for (int t = 0; t <= 10; ++t) {
-    const CImage& tile = Image("Road" + std::to_string(t));
+// The tile the game lays on a cell with these links.
+const CImage& TileFor(const CellExits& exits) {
+  static CSeededStuff random(1);
+  static CSimulationHost host(random);
+  static CGame game(&host);
+  for (int i = 0; i < CGame::roadTextureCount; ++i) {
+    if (host.LoadTexture(tlib::TString::Format(u"Road%d", i)) == game.RoadTextureFor(exits)) {
+      return Image("Road" + std::to_string(i));
+    }
+  }
+  throw std::logic_error("no road tile");
+}
+
+TEST(Pictures, RoadTilesShowTheLinksTheGameLaysThemForAndJoinWithoutSeams) {
+  const CImage& straightAcross = TileFor({0, 0, 1, 1});
+  const CImage& straightAlong = TileFor({1, 1, 0, 0});
+  for (int links = 0; links < 16; ++links) {
+    // West, east, north, south; a tile of its own for two links or more.
+    const bool linked[4] = {(links & 1) != 0, (links & 2) != 0, (links & 4) != 0, (links & 8) != 0};
+    if (std::count(linked, linked + 4, true) < 2) continue;
+    const CImage& tile = TileFor({linked[0], linked[1], linked[2], linked[3]});
     const int last = tile.Width() - 1;
     for (int side = 0; side < 4; ++side) {
-      SCOPED_TRACE("Road" + std::to_string(t) + " side " + std::to_string(side));
+      SCOPED_TRACE("links " + std::to_string(links) + " side " + std::to_string(side));
       // A linked edge is the straight road's edge, any other plain ground.
-      const CImage& straight = Image(side < 2 ? "Road1" : "Road0");
+      const CImage& straight = side < 2 ? straightAlong : straightAcross;
       int worst = 0;
       for (int i = 0; i <= last; ++i) {
         const int x = side == 0 ? 0 : side == 1 ? last : i;
         const int y = side == 2 ? 0 : side == 3 ? last : i;
         worst =
-            std::max(worst, Difference(tile.At(x, y), links[t][side] ? straight.At(x, y) : ground));
-        EXPECT_TRUE(i != last / 2 || links[t][side] == !(tile.At(x, y) == ground));
+            std::max(worst, Difference(tile.At(x, y), linked[side] ? straight.At(x, y) : ground));
+        EXPECT_TRUE(i != last / 2 || linked[side] == !(tile.At(x, y) == ground));
       }
       EXPECT_LE(worst, 8);
     }

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "GameScenario.h"
-#include "tlib/ThrowsMessage.h"
 
 namespace {
 
@@ -25,18 +24,6 @@ Cells Route(CGameScenario& scenario, int ticks) {
 
 }  // namespace
 
-TEST(CarSteering, ExitChoiceCountsOpenExitsEastSouthWestNorthAndAlwaysDraws) {
-  CScriptedStuff stuff;
-  const CellExits westNorthSouth{1, 0, 1, 1};
-  stuff.Plan({0, 1, CScriptedStuff::highest, CScriptedStuff::highest});
-  EXPECT_EQ(South, CGame::ChooseExit(stuff, westNorthSouth));
-  EXPECT_EQ(West, CGame::ChooseExit(stuff, westNorthSouth));
-  EXPECT_EQ(North, CGame::ChooseExit(stuff, westNorthSouth));
-  EXPECT_EQ(East, CGame::ChooseExit(stuff, CellExits{0, 1, 0, 0}));
-  EXPECT_EQ(0, stuff.PlannedLeft());
-  EXPECT_THROWS_MESSAGE(CGame::ChooseExit(stuff, CellExits{}), u"Invalid random arguments");
-}
-
 // Westbound, so that keeping the way back open would make the lowest draw
 // (the east exit) turn the car around.
 TEST(CarSteering, CarsDriveStraightOnAndTurnBackOnlyAtADeadEnd) {
@@ -44,6 +31,7 @@ TEST(CarSteering, CarsDriveStraightOnAndTurnBackOnlyAtADeadEnd) {
   EXPECT_EQ((Cells{{26, 26}, {25, 26}, {24, 26}, {25, 26}}), Route(scenario, 7));
 }
 
+// The draw counts the open ways east, south, west, north.
 TEST(CarSteering, AtAJunctionTheDrawPicksAmongTheWaysOtherThanBack) {
   for (const auto& [draw, turn] : {std::pair{0.0, Cells{{31, 26}}},
                                    {1.0, Cells{{30, 27}}},
@@ -59,9 +47,7 @@ TEST(CarSteering, AtAJunctionTheDrawPicksAmongTheWaysOtherThanBack) {
 // while both ways out are blocked.
 TEST(CarSteering, CarWaitsWhileEveryWayIsBlockedAndGoesWhenOneOpens) {
   CGameScenario scenario(crossroads, {{26, 26, East}});
-  ASSERT_TRUE(scenario.ClickAt(27, 26));
-  ASSERT_TRUE(scenario.ClickAt(28, 26));
-  ASSERT_TRUE(scenario.ClickAt(26, 26));
+  for (int column : {27, 28, 26}) ASSERT_TRUE(scenario.ClickAt(column, 26));
   EXPECT_EQ(Cells{}, Route(scenario, 100));
   EXPECT_EQ(CRoadMap::CentreOf(27), scenario.Game().Cars().At(0).X());
   scenario.Game().ToggleRoadBlock();  // the cursor is still on (26, 26)

@@ -54,21 +54,7 @@ void CheckCars(const CGame& game, int& choicesBesideBlocks) {
   }
 }
 
-// Every car starts on the centre of a road cell, facing one of its exits.
-void CheckStart(const CGame& game) {
-  for (int i = 0; i < game.Cars().Count(); ++i) {
-    const CCar& car = game.Cars().At(i);
-    const Cell cell = CellOf(car.X(), car.Y());
-    const CellExits exits = game.GetRoadMap().GetCell(cell.first, cell.second);
-    const bool open[4] = {exits.east != 0, exits.south != 0, exits.west != 0, exits.north != 0};
-    const int direction = static_cast<int>(std::lround(car.Heading() / halfPi));
-    ASSERT_EQ(CRoadMap::CentreOf(cell.first), car.X()) << "car " << i;
-    ASSERT_TRUE(direction >= 0 && direction < 4 && open[direction]) << "car " << i;
-  }
-}
-
 void PlayToTheEnd(CSimulation& simulation, int& choicesBesideBlocks) {
-  ASSERT_NO_FATAL_FAILURE(CheckStart(simulation.Game()));
   while (!simulation.HasEnded() && simulation.TicksRun() < 100000) {
     simulation.RunTick();
     ASSERT_NO_FATAL_FAILURE(CheckCars(simulation.Game(), choicesBesideBlocks));

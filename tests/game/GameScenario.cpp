@@ -6,10 +6,8 @@ namespace {
 
 // At rest a cell is about 40.75 pixels wide and high on the screen, and the
 // centre cell (32, 32) lies under the middle of the window.
-constexpr double pixelsPerCell = 40.75;
-
 int PixelOver(int index, int centrePixel) {
-  return centrePixel + static_cast<int>(std::lround((index - 32) * pixelsPerCell));
+  return centrePixel + static_cast<int>(std::lround((index - 32) * 40.75));
 }
 
 std::unique_ptr<CRoadMap> MapOf(const Streets& streets) {
@@ -48,18 +46,13 @@ void CGameScenario::Ticks(int count) {
   }
 }
 
-testing::AssertionResult CGameScenario::AimAt(int column, int row) {
+testing::AssertionResult CGameScenario::ClickAt(int column, int row) {
   SetMouse(PixelOver(column, 512), PixelOver(row, 384));
   Ticks();
-  if (game_->CursorColumn() == column && game_->CursorRow() == row) {
-    return testing::AssertionSuccess();
+  if (game_->CursorColumn() != column || game_->CursorRow() != row) {
+    return testing::AssertionFailure()
+           << "the cursor is on (" << game_->CursorColumn() << ", " << game_->CursorRow() << ")";
   }
-  return testing::AssertionFailure()
-         << "the cursor is on (" << game_->CursorColumn() << ", " << game_->CursorRow() << ")";
-}
-
-testing::AssertionResult CGameScenario::ClickAt(int column, int row) {
-  testing::AssertionResult aimed = AimAt(column, row);
-  if (aimed) game_->ToggleRoadBlock();
-  return aimed;
+  game_->ToggleRoadBlock();
+  return testing::AssertionSuccess();
 }

@@ -41,14 +41,9 @@ class CGameScenario {
   // Timer ticks as the application runs them: the mouse position, then the
   // update. The sounds of the last tick are left in Host().PlayedSounds().
   void Ticks(int count = 1);
-  void SetMouse(int x, int y) {
-    mouseX_ = x;
-    mouseY_ = y;
-  }
-  // Puts the mouse over the cell (with the camera at rest on the centre) and
-  // runs one tick so that the game finds the cursor cell there.
-  testing::AssertionResult AimAt(int column, int row);
-  // Aims at the cell and presses the left button.
+  void SetMouse(int x, int y) { mouseX_ = x, mouseY_ = y; }
+  // Puts the mouse over the cell (with the camera at rest on the centre), runs
+  // one tick so that the game finds the cursor cell there, and clicks.
   testing::AssertionResult ClickAt(int column, int row);
 
  private:
@@ -63,5 +58,3 @@ class CGameScenario {
 // from row 24 to 28: all in view of the resting camera, off the frogs' way.
 inline const Streets crossroads{
     24, 24, {"      #    #", "      #    #", "############", "      #", "      #"}};
-
-inline constexpr double pi = 3.141592653589793;

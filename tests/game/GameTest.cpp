@@ -19,32 +19,19 @@ TEST(GameWaves, TwentyFrogsComeInTicks1_42_83_124And165) {
   }
 }
 
-TEST(GameWaves, EachNewFrogDrawsItsDirectionThenItsRestThenItsJump) {
+// A frog comes out in tick 1 and hops from tick 2: a 20-tick jump a third of a
+// unit on per tick, highest halfway, then a 10-tick rest, then the next jump.
+TEST(GameFrogs, JumpPeaksHalfwayLandsRestsAndJumpsAgain) {
   CGameScenario scenario;
-  scenario.Stuff().Plan({0, 0.25, 12, 23, 0.5});  // the jump sound's delay comes first
   scenario.Ticks();
-  const CFrog& first = scenario.Game().Frogs().At(0);
-  EXPECT_EQ(0.5 * pi, first.Angle());
-  EXPECT_EQ(12, first.RestTicks());
-  EXPECT_EQ(23, first.JumpTicks());
-  EXPECT_EQ(pi, scenario.Game().Frogs().At(1).Angle());
-  scenario.Ticks();
-  EXPECT_NEAR(1.0 / 3, first.Y(), 1e-12);
-}
-
-TEST(GameFrogs, IdleFrogsJumpAgainInTheTickAfterTheRestLastFrogFirst) {
-  CGameScenario scenario;
-  scenario.Ticks(31);  // tick 21: the 20-tick jump lands; tick 31: the 10-tick rest ends
-  const CFrog& first = scenario.Game().Frogs().At(0);
-  const CFrog& last = scenario.Game().Frogs().Last();
-  EXPECT_EQ(FrogState::Idle, first.State());
-  scenario.Stuff().Plan({12, 23});
-  scenario.Ticks();
-  EXPECT_EQ(FrogState::Jumping, first.State());
-  EXPECT_EQ(1, first.Tick());
-  EXPECT_EQ(12, last.RestTicks());
-  EXPECT_EQ(23, last.JumpTicks());
-  EXPECT_EQ(20, first.JumpTicks());
+  const CFrog& frog = scenario.Game().Frogs().At(0);
+  scenario.Ticks(10);
+  EXPECT_DOUBLE_EQ(10.0, frog.Z());
+  scenario.Ticks(10);
+  EXPECT_EQ(0.0, frog.Z());
+  EXPECT_NEAR(20.0 / 3, frog.X(), 1e-12);
+  scenario.Ticks(11);
+  EXPECT_NEAR(21.0 / 3, frog.X(), 1e-12);
 }
 
 TEST(GameFrogs, FrogsBeyondAnyEdgeAreSavedBeforeTheyMoveAndTheLastOneEndsTheGame) {
@@ -54,11 +41,12 @@ TEST(GameFrogs, FrogsBeyondAnyEdgeAreSavedBeforeTheyMoveAndTheLastOneEndsTheGame
   const CGame& game = scenario.Game();
   scenario.Ticks();
   double lastX = 0;
-  while (game.SavedCount() == 0 && game.Frogs().Count() > 0) {
+  for (int tick = 0; tick < 2000 && game.SavedCount() == 0 && game.Frogs().Count() > 0; ++tick) {
     lastX = game.Frogs().At(0).X();
     scenario.Ticks();
   }
-  // Along each axis the first wave leaves together, in the frog step after it passed 280.
+  // Along each axis the first wave leaves together, in the frog step after it
+  // passed 280.
   EXPECT_GT(lastX, 280.0);
   EXPECT_LE(lastX, 280.0 + 1.0 / 3 + 1e-9);
   EXPECT_EQ(20, game.SavedCount());
@@ -99,7 +87,8 @@ TEST(GameSounds, JumpSoundStartsTheGameAndRecursWithTheNumberOfFrogs) {
   scenario.Stuff().Plan({5});  // put off by 75 frog-ticks
   scenario.Ticks();
   EXPECT_EQ(Sounds{"Jump"}, scenario.Host().PlayedSounds());
-  // 20 frogs until tick 42, then 40: the meter climbs from -75 past 1000 in tick 49.
+  // 20 frogs until tick 42, then 40: the meter climbs from -75 past 1000 in
+  // tick 49.
   for (int tick = 2; tick <= 49; ++tick) {
     scenario.Ticks();
     ASSERT_EQ(tick == 49, !scenario.Host().PlayedSounds().empty()) << tick;
@@ -109,14 +98,12 @@ TEST(GameSounds, JumpSoundStartsTheGameAndRecursWithTheNumberOfFrogs) {
 TEST(GameCamera, ScrollsFasterTheCloserTheMouseIsToAnEdge) {
   CGameScenario scenario;
   const CGame& game = scenario.Game();
-  struct Case {
+  const struct {
     int x, y;
     double dx, dy;
-  };
-  const Case cases[] = {{0, 384, -5, 0},   {49, 384, -1, 0},  {982, 384, 0, 0}, {983, 384, 1, 0},
-                        {512, 0, 0, -5},   {512, 39, 0, -1},  {512, 734, 0, 0}, {512, 735, 0, 1},
-                        {1023, 767, 5, 5}, {-40, 2000, -5, 5}};
-  for (const Case& c : cases) {
+  } cases[] = {
+      {49, 384, -1, 0}, {982, 39, 0, -1}, {983, 734, 1, 0}, {512, 735, 0, 1}, {-40, 2000, -5, 5}};
+  for (const auto& c : cases) {
     const double x = game.CameraX(), y = game.CameraY();
     scenario.SetMouse(c.x, c.y);
     scenario.Ticks();
@@ -125,18 +112,16 @@ TEST(GameCamera, ScrollsFasterTheCloserTheMouseIsToAnEdge) {
   }
 }
 
+// Held, the zoom settles where a step out and the 7% easing back balance.
 TEST(GameCamera, ZoomEasesBackToRest) {
   CGameScenario scenario;
   CGame& game = scenario.Game();
   game.ZoomOut();
-  EXPECT_EQ(255.0, game.Zoom());
-  scenario.Ticks();
-  EXPECT_DOUBLE_EQ(237.15, game.Zoom());
   for (int tick = 0; tick < 200; ++tick) {
     game.ZoomOut();
     scenario.Ticks();
   }
-  EXPECT_NEAR(730.7, game.Zoom(), 0.1);
+  EXPECT_NEAR(55 * 0.93 / 0.07, game.Zoom(), 0.1);
   int ticks = 0;
   for (; game.Zoom() > 200 && ticks < 100; ++ticks) scenario.Ticks();
   EXPECT_EQ(200.0, game.Zoom());
