@@ -2,6 +2,7 @@
 // plane from the camera, then a screen-space overlay with the two counters and
 // the mouse cursor. World x grows to the right and world y downward; "up",
 // towards the camera, is -z.
+#include <cmath>
 #include <cstdint>
 
 #include "game/Game.h"
@@ -88,6 +89,16 @@ void DrawGround(CRenderDevice* device) {
   device->DrawColouredTriangle(v2, v4, v3);
 }
 
+// Whether a road cell centred at (x, y) can show in the window: the view
+// reaches as far across the ground as the camera's height over the
+// projection's scale, and a cell cut by the window's edge still shows.
+bool InView(double x, double y, double cameraX, double cameraY, double zoom,
+            const Matrix4& projection) {
+  const double reachX = zoom / std::abs(projection[0][0]) + roadHalfSize + 1;
+  const double reachY = zoom / std::abs(projection[1][1]) + roadHalfSize + 1;
+  return std::abs(x - cameraX) <= reachX && std::abs(y - cameraY) <= reachY;
+}
+
 void DrawRoadBlock(CRenderDevice* device, const RoadBlock& block, CTexture* texture) {
   PlaceObject(device, block.orientation * halfPi,
               {CRoadMap::CentreOf(block.column), CRoadMap::CentreOf(block.row), 0});
@@ -107,13 +118,14 @@ void CGame::Render(CRenderDevice* device) {
   device->SetTransform(TransformKind::World, Matrix4::Identity());
   DrawGround(device);
 
+  // Only the cells in view: the rest would cost a transform each and show nothing.
   for (int row = 0; row < roadMap->Height(); ++row) {
     for (int column = 0; column < roadMap->Width(); ++column) {
       CellExits exits = roadMap->GetCell(column, row);
-      if (!exits.IsRoad()) continue;
-      device->SetTransform(
-          TransformKind::World,
-          Matrix4::Translation({CRoadMap::CentreOf(column), CRoadMap::CentreOf(row), 0}));
+      const double x = CRoadMap::CentreOf(column);
+      const double y = CRoadMap::CentreOf(row);
+      if (!exits.IsRoad() || !InView(x, y, cameraX, cameraY, zoom, projection)) continue;
+      device->SetTransform(TransformKind::World, Matrix4::Translation({x, y, 0}));
       DrawQuad(device, roadHalfSize, roadHalfSize, RoadTextureFor(exits));
     }
   }
