@@ -70,7 +70,8 @@ TEST(FileThreads, TwoThreadsUseTheirOwnFilesAndLastErrors) {
       EXPECT_EQ(round, TFile(path, TFileMode::Read, true).ReadInt());
     }
   };
-  std::thread worker(writeAndReadBack, tlib::TString(u"Jump.wav"));
+  // Each thread makes its own name: strings share their text without locks.
+  std::thread worker([&] { writeAndReadBack(u"Jump.wav"); });
   writeAndReadBack(u"Highscore.dat");
   worker.join();
   // Each thread sets its own last error while the other holds one; between
