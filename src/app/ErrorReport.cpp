@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <mutex>
 #include <string>
 
 #include "platform/Windows.h"
@@ -20,6 +21,11 @@ std::string Utf8(const char16_t* text) {
 }
 
 [[noreturn]] void ExitWithReport(const std::string& report) {
+  // Without a Data folder both threads fail at once: the first reports and
+  // ends the process, the other waits here for good. Two threads ending one
+  // process together crash it under Wine.
+  static std::mutex reporting;
+  reporting.lock();
   std::fprintf(stderr, "Marrowick: %s\n", report.c_str());
   std::fflush(stderr);
   // The other thread may still be using what an orderly end would destroy.
