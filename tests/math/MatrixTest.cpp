@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "math/Matrix4.h"
 
 namespace {
@@ -25,9 +23,7 @@ TEST(Matrix4, ProductTurnsAboutTheDownAxisFirstThenMovesPointsButNotDirections) 
   ExpectTransform(world, {0, 0, 1}, 1, {10, 20, 31});
   ExpectTransform(world, {1, 0, 0}, 0, {0, 1, 0});
   // The camera moves the world by its negated position.
-  const Vector3 negated = -Vector3{1.5, -2, 3};
-  EXPECT_EQ((std::vector<double>{-1.5, 2, -3}),
-            (std::vector<double>{negated.x, negated.y, negated.z}));
+  ExpectTransform(Matrix4::Translation(-Vector3{1.5, -2, 3}), {0, 0, 0}, 1, {-1.5, 2, -3});
 }
 
 }  // namespace
