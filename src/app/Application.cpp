@@ -167,6 +167,9 @@ void CApplication::OnMouseButton(bool rightButton, bool released, int /*x*/, int
 }
 
 void CApplication::OnDestroy() {
+  // The loading thread may still be making textures on the device that draws
+  // into this window; let it finish while the window is still there.
+  guiApplication_->WaitForThreads();
   PlaySoundW(nullptr, nullptr, 0);  // stop the sound that is playing
   PostQuitMessage(0);
   if (!KillTimer(mainWindowHandle_, tickTimer)) throw TException(u"KillTimer() failed");
