@@ -138,9 +138,14 @@ inline void WritePixel(std::uint32_t& destination, std::uint32_t source, const P
   if constexpr (blendMode == BlendMode::Replace) {
     destination = source | 0xFF000000u;
   } else if constexpr (blendMode == BlendMode::SourceAlpha) {
-    // Exact for alpha 0 and 255 as well; cut-out pictures switch between those
-    // too often for a branch to pay.
-    destination = BlendSourceAlpha(source, destination);
+    // Cut-out pictures (frogs, cars) are mostly see-through or solid texels,
+    // which need no arithmetic; the blend gives the same for them.
+    const std::uint32_t alpha = source >> 24;
+    if (alpha == 0xFF) {
+      destination = source;
+    } else if (alpha != 0) {
+      destination = BlendSourceAlpha(source, destination);
+    }
   } else {
     destination = BlendWithFactors(source, destination, state.sourceBlend, state.destinationBlend);
   }
