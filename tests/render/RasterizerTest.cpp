@@ -3,6 +3,7 @@
 // texture stage and point sampling.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "TestDevice.h"
@@ -146,6 +147,35 @@ TEST_F(SoftRasterizer, DepthTestAndRenderStatesDecideWhichOfTwoQuadsShows) {
     device.Draw(
         Quad{.z = c.z, .slope = c.slope, .colour = c.colour, .texture = textures[c.texture]});
     EXPECT_EQ(c.shown, device.EndFrame().Colour(5, 5)) << c.what;
+  }
+}
+
+// Runs of one texel's colour at depths from far to near, some touching, some
+// across the whole row, then a quad across the row nearer than some of them:
+// every pixel shows what the depth test on its own depth leaves.
+TEST_F(SoftRasterizer, EveryPixelKeepsTheDepthOfWhatWasDrawnLastOverIt) {
+  constexpr int width = 40;
+  auto next = [s = 7u](unsigned n) mutable { return ((s = s * 1103515245 + 12345) >> 16) % n; };
+  for (int frame = 0; frame < 100; ++frame) {
+    TestDevice device(width, 2);
+    device.BeginFrame(black);
+    std::vector<std::pair<float, D3DCOLOR>> pixels(width, {1.0f, black});  // depth, colour
+    auto draw = [&](int left, int right, float z, D3DCOLOR colour) {
+      device.Draw(
+          Quad{float(left), 0, float(right), 2, z, 0, white, device.MakeTexture(1, 1, {colour})});
+      for (int x = left; x < right; ++x)
+        if (z <= pixels[x].first) pixels[x] = {z, colour};
+    };
+    float z = 0.9f;
+    for (D3DCOLOR colour = black + 1; colour <= black + 8; ++colour, z -= next(3) == 0 ? 0 : 0.1f) {
+      const int left = next(4) == 0 ? 0 : int(next(width));
+      draw(left, next(4) == 0 ? width : left + 1 + int(next(width - left)), z, colour);
+    }
+    draw(0, width, 0.05f + 0.1f * next(9), white);
+    const PresentedFrame shown = device.EndFrame();
+    for (int x = 0; x < width; ++x)
+      ASSERT_EQ(pixels[x].second & 0xFFFFFF, shown.Colour(x, 1))
+          << "frame " << frame << ", x " << x;
   }
 }
 

@@ -129,17 +129,21 @@ void Rasterizer::DrawScreenTriangle(const ScreenVertex& a, const ScreenVertex& b
 template <class Ops, class Depth, class Source>
 void Rasterizer::FillRun(int y, int first, int last, Depth depth, Source source,
                          const PixelState& state) {
-  std::uint32_t* colours = target_.ColourRow(y) + first;
   const int count = last - first + 1;
   if constexpr (Ops::depthMode != DepthMode::Off && std::is_same_v<Depth, FlatDepth>) {
-    // Nothing in the row lies nearer: every pixel passes the test.
+    // Nothing in the row lies nearer: every pixel passes the test, and without
+    // a blend the run overwrites what was there.
     if (depth.value <= target_.LowestDepth(y)) {
+      std::uint32_t* colours = Ops::blendMode == BlendMode::Replace
+                                   ? target_.ColourRowToOverwrite(y, first, last) + first
+                                   : target_.ColourRow(y) + first;
       if constexpr (Ops::depthMode == DepthMode::TestWrite)
         target_.SetDepths(y, first, count, depth.value);
       FillSpan<DepthMode::Off, Ops::blendMode>(colours, nullptr, count, depth, source, state);
       return;
     }
   }
+  std::uint32_t* colours = target_.ColourRow(y) + first;
   std::uint16_t* depths = target_.DepthRow(y) + first;
   if constexpr (Ops::depthMode == DepthMode::TestWrite)
     target_.NoteDepth(y, depth.LowestOver(count));

@@ -6,9 +6,10 @@
 // ground's two triangles) are deferred with the clear: the row is written once,
 // when something else is drawn into it, while that drawing has it in the cache.
 //
-// A row whose pixels all hold one depth keeps it as that one value until a
-// pixel gets another: the game draws the ground and everything on it at one
-// depth, so most rows never have their depths written out at all.
+// A row whose pixels all hold one depth keeps it as that one value, and runs
+// drawn at other depths as a short list, until a pixel's depth is needed: the
+// game draws the ground and the roads at one depth and the title screen in two
+// runs, so most rows never have their depths written out at all.
 #pragma once
 
 #include <cstdint>
@@ -38,6 +39,12 @@ class RenderTarget {
     Settle(y);
     WriteOutDepth(y);
     return depths_.data() + RowStart(y);
+  }
+  // The same for a run that will overwrite pixels first to last, whatever they
+  // hold: a pending clear fills only the rest of the row.
+  std::uint32_t* ColourRowToOverwrite(int y, int first, int last) {
+    if (rows_[static_cast<std::size_t>(y)].pending != 0) SettleRow(y, {first, last});
+    return colours_.data() + RowStart(y);
   }
   // Sets `count` depths of row y from pixel `first` on to `depth`.
   void SetDepths(int y, int first, int count, std::uint16_t depth);
@@ -86,22 +93,47 @@ class RenderTarget {
     Run runs[maxDeferredRuns];
   };
 
+  // Pixels first to last of a row; empty when first > last.
+  struct Span {
+    int first, last;
+  };
+  static constexpr Span noSpan{1, 0};
+
   void Settle(int y) {
-    if (rows_[static_cast<std::size_t>(y)].pending != 0) SettleRow(y);
+    if (rows_[static_cast<std::size_t>(y)].pending != 0) SettleRow(y, noSpan);
   }
-  void SettleRow(int y);
+  // Leaves the colours of `overwritten` as they are.
+  void SettleRow(int y, Span overwritten);
   // The depth that a row's pending clear and deferred runs (sorted) leave in
   // every pixel, or notOneDepth.
   std::int32_t OneDepthAfterSettling(const RowState& row) const;
-  void WriteOutDepth(int y) {
-    std::int32_t& depth = oneDepths_[static_cast<std::size_t>(y)];
-    if (depth == notOneDepth) return;
-    std::fill_n(depths_.begin() + static_cast<std::ptrdiff_t>(RowStart(y)), width_,
-                static_cast<std::uint16_t>(depth));
-    depth = notOneDepth;
-  }
+  // A run of depths drawn over a row's held depth.
+  struct DepthRun {
+    int first, last;
+    std::uint16_t depth;
+  };
+  static constexpr int maxHeldRuns = 4;
+  static constexpr std::int32_t notOneDepth = -1;
+  // A row's depths while depths_ does not hold them: one depth for the whole
+  // row (notOneDepth where depths_ holds the row), then a few runs drawn over
+  // it, each over those before.
+  struct HeldDepths {
+    std::int32_t depth = notOneDepth;
+    std::uint8_t runCount = 0;
+    DepthRun runs[maxHeldRuns];
+
+    static HeldDepths Whole(std::int32_t depth) {
+      HeldDepths held;
+      held.depth = depth;
+      return held;
+    }
+  };
+  // Takes the run into the row's held depths; false where it does not fit.
+  bool Hold(HeldDepths& held, const DepthRun& run) const;
+  void WriteOutDepth(int y);
   void MarkPending(std::uint8_t what);
-  void FillRun(std::size_t rowStart, const Run& run, std::uint8_t what);
+  void FillRun(std::size_t rowStart, const Run& run, std::uint8_t what, Span overwritten);
+  void FillColours(std::size_t rowStart, int first, int last, std::uint32_t colour);
 
   int width_;
   int height_;
@@ -109,10 +141,7 @@ class RenderTarget {
   std::vector<std::uint16_t> depths_;
   std::vector<RowState> rows_;
   std::vector<std::uint16_t> lowestDepths_;
-  // Per row the one depth all its pixels hold, not written to depths_, or
-  // notOneDepth where depths_ holds the row's depths.
-  static constexpr std::int32_t notOneDepth = -1;
-  std::vector<std::int32_t> oneDepths_;
+  std::vector<HeldDepths> heldDepths_;
   std::uint32_t clearColour_ = 0xFF000000u;
   std::uint16_t clearDepth_ = 0xFFFF;
 };
